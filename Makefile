@@ -1,0 +1,38 @@
+# make run   - install missing packages, configure, build and start the program
+# make test  - the same set-up, then every test through ctest (offscreen)
+# make test SANITIZE=1 - the same with AddressSanitizer and UBSan
+# make format - clang-format over the sources
+
+JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
+ifeq ($(SANITIZE),1)
+BUILD    ?= build-asan
+CMAKE_ARGS += -DTESSAVO_SANITIZE=ON
+else
+BUILD    ?= build
+endif
+BUILD_TYPE ?= Debug
+
+.PHONY: all deps configure build run test format clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_ARGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/src/tessavo
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build build-asan

@@ -1,0 +1,6 @@
+#include "frame/Application.h"
+
+int main(int argc, char *argv[])
+{
+    return tessavo::runApplication(argc, argv);
+}

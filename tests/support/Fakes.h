@@ -1,0 +1,132 @@
+#pragma once
+
+// Test doubles for every platform service. installFakes() puts a fresh set in
+// force and returns raw pointers to them so a test can script answers and read
+// what the program did.
+
+#include "platform/Services.h"
+
+#include <QList>
+#include <QMap>
+#include <QStringList>
+
+#include <deque>
+#include <stdexcept>
+
+namespace tessavo::test {
+
+struct ShownMessage {
+    QString text;
+    MsgButtons buttons;
+    MsgIcon icon;
+    QString title;
+};
+
+class FakeMessageBox : public MessageBoxService {
+public:
+    MsgAnswer show(const QString &text, MsgButtons buttons, MsgIcon icon,
+                   const QString &title) override;
+    QList<ShownMessage> shown;
+    std::deque<MsgAnswer> answers; // scripted; when empty, Ok or Yes
+    QStringList texts() const;
+};
+
+class FakeUrlOpener : public UrlOpener {
+public:
+    bool open(const QString &address) override;
+    QStringList opened;
+};
+
+class FakeSettings : public SettingsStore {
+public:
+    QString read(const QString &app, const QString &section, const QString &key) override;
+    void write(const QString &app, const QString &section, const QString &key,
+               const QString &value) override;
+    void flush() override { ++flushes; }
+    QMap<QString, QString> values; // "app/section/key" -> value
+    QStringList writes;            // "app/section/key=value" in order
+    int flushes = 0;
+};
+
+class FakeClock : public Clock {
+public:
+    QDate today() override { return date; }
+    QDate date{2026, 12, 7};
+};
+
+class FakeSaveAs : public SaveAsDialog {
+public:
+    std::optional<QString> ask(const SaveAsRequest &request) override;
+    QList<SaveAsRequest> requests;
+    std::optional<QString> answer; // nothing: the user cancels
+};
+
+class FakePrinter : public PrinterService {
+public:
+    bool print(const QTextDocument &document) override;
+    QStringList printedTexts; // plain text of each printed document
+    QStringList printedHtml;
+};
+
+class FakeClipboard : public ClipboardService {
+public:
+    void clear() override { ++clears; }
+    int clears = 0;
+};
+
+class FakeInstanceGuard : public InstanceGuard {
+public:
+    bool anotherInstanceRunning() override { return running; }
+    bool running = false;
+};
+
+// Thrown by FakeProcessEnd so that a test survives the end of the process.
+struct ProcessEnded : std::runtime_error {
+    ProcessEnded() : std::runtime_error("process ended") {}
+};
+
+class FakeProcessEnd : public ProcessEnd {
+public:
+    [[noreturn]] void end() override;
+    int ends = 0;
+};
+
+class FakeProgramFolder : public ProgramFolder {
+public:
+    QString path() override { return folder; }
+    QString folder;
+};
+
+class FakeScreen : public ScreenInfo {
+public:
+    int widthTwips() override { return width; }
+    int heightTwips() override { return height; }
+    int width = 19200; // 1280 pixels at 96 dpi
+    int height = 14400;
+};
+
+class FakeWindowFlags : public WindowFlags {
+public:
+    void makeTopmost(QWidget *window) override { topmost.append(window); }
+    QList<QWidget *> topmost;
+};
+
+struct Fakes {
+    FakeMessageBox *messageBox;
+    FakeUrlOpener *urlOpener;
+    FakeSettings *settings;
+    FakeClock *clock;
+    FakeSaveAs *saveAs;
+    FakePrinter *printer;
+    FakeClipboard *clipboard;
+    FakeInstanceGuard *instanceGuard;
+    FakeProcessEnd *processEnd;
+    FakeProgramFolder *programFolder;
+    FakeScreen *screen;
+    FakeWindowFlags *windowFlags;
+};
+
+// Replaces every service with a fresh fake.
+Fakes installFakes();
+
+} // namespace tessavo::test
