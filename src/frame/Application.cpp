@@ -1,12 +1,52 @@
 #include "frame/Application.h"
 
+#include "frame/AppIcon.h"
+#include "frame/FormCatalog.h"
+#include "frame/frmNagScreen.h"
+#include "platform/FormRegistry.h"
+#include "platform/QtServices.h"
+
 #include <QApplication>
+#include <QFont>
+#include <QIcon>
+#include <QPixmap>
+
+#include <exception>
 
 namespace tessavo {
 
+namespace {
+
+// Handlers run with errors ignored: an exception that escapes one is dropped
+// here, at the event loop, and the program goes on.
+class TessavoApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject *receiver, QEvent *event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception &) {
+            return false;
+        }
+    }
+};
+
+} // namespace
+
 int runApplication(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    TessavoApplication app(argc, argv);
+    // Only UnloadAllForms ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(8.25);
+    QApplication::setFont(font);
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(applicationIconImage(64))));
+
+    installQtServices();
+    registerAllForms();
+    form<frmNagScreen>();
     return QApplication::exec();
 }
 

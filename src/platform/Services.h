@@ -121,6 +121,13 @@ public:
     virtual void makeTopmost(QWidget *window) = 0;
 };
 
+class ModalRunner {
+public:
+    virtual ~ModalRunner() = default;
+    // Waits, taking events, until the window is hidden or gone.
+    virtual void run(QWidget *window) = 0;
+};
+
 // The services in force. The program installs the Qt implementations at
 // start; tests install fakes.
 struct Services {
@@ -136,6 +143,7 @@ struct Services {
     std::unique_ptr<ProgramFolder> programFolder;
     std::unique_ptr<ScreenInfo> screen;
     std::unique_ptr<WindowFlags> windowFlags;
+    std::unique_ptr<ModalRunner> modalRunner;
 };
 
 Services &services();

@@ -83,6 +83,7 @@ Fakes installFakes()
     f.programFolder = put(s.programFolder, new FakeProgramFolder);
     f.screen = put(s.screen, new FakeScreen);
     f.windowFlags = put(s.windowFlags, new FakeWindowFlags);
+    f.modalRunner = put(s.modalRunner, new FakeModalRunner);
     return f;
 }
 

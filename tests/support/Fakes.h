@@ -5,13 +5,13 @@
 // what the program did.
 
 #include "platform/Services.h"
+#include "QtPrinters.h"
 
 #include <QList>
 #include <QMap>
 #include <QStringList>
 
 #include <deque>
-#include <stdexcept>
 
 namespace tessavo::test {
 
@@ -81,9 +81,9 @@ public:
 };
 
 // Thrown by FakeProcessEnd so that a test survives the end of the process.
-struct ProcessEnded : std::runtime_error {
-    ProcessEnded() : std::runtime_error("process ended") {}
-};
+// Deliberately not a std::exception: code that ignores ordinary errors must
+// not swallow the end of the process.
+struct ProcessEnded {};
 
 class FakeProcessEnd : public ProcessEnd {
 public:
@@ -111,6 +111,12 @@ public:
     QList<QWidget *> topmost;
 };
 
+class FakeModalRunner : public ModalRunner {
+public:
+    void run(QWidget *window) override { ran.append(window); }
+    QList<QWidget *> ran; // windows shown modally, in order
+};
+
 struct Fakes {
     FakeMessageBox *messageBox;
     FakeUrlOpener *urlOpener;
@@ -124,6 +130,7 @@ struct Fakes {
     FakeProgramFolder *programFolder;
     FakeScreen *screen;
     FakeWindowFlags *windowFlags;
+    FakeModalRunner *modalRunner;
 };
 
 // Replaces every service with a fresh fake.

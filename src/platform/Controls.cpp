@@ -1,0 +1,124 @@
+#include "platform/Controls.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace tessavo {
+
+QString arrayName(const QString &name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(name).arg(index);
+}
+
+Label::Label(QWidget *parent) : QLabel(parent)
+{
+    setMouseTracking(true);
+    setTextFormat(Qt::PlainText);
+}
+
+Label::Label(const QString &name, const QString &caption, QWidget *parent) : Label(parent)
+{
+    setObjectName(name);
+    setText(caption);
+}
+
+void Label::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void Label::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->pos());
+    m_pressed = false;
+    event->accept();
+    if (click)
+        emit Click();
+}
+
+void Label::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+    emit MouseMove();
+}
+
+PictureBox::PictureBox(const QString &name, QWidget *parent) : QWidget(parent)
+{
+    setObjectName(name);
+    setMouseTracking(true);
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+    emit MouseMove();
+}
+
+Label *makeLinkLabel(const QString &name, const QString &caption, QWidget *parent)
+{
+    auto *label = new Label(name, caption, parent);
+    label->setCursor(Qt::PointingHandCursor);
+    label->setWordWrap(true);
+    return label;
+}
+
+FocusHook::FocusHook(QWidget *target, std::function<void()> gotFocus,
+                     std::function<void()> lostFocus)
+    : QObject(target), m_got(std::move(gotFocus)), m_lost(std::move(lostFocus))
+{
+    target->installEventFilter(this);
+}
+
+bool FocusHook::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn && m_got)
+        m_got();
+    else if (event->type() == QEvent::FocusOut && m_lost)
+        m_lost();
+    return QObject::eventFilter(watched, event);
+}
+
+KeyPressHook::KeyPressHook(QWidget *target, std::function<bool(QKeyEvent *)> keyPress)
+    : QObject(target), m_keyPress(std::move(keyPress))
+{
+    target->installEventFilter(this);
+}
+
+bool KeyPressHook::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && m_keyPress) {
+        if (!m_keyPress(static_cast<QKeyEvent *>(event)))
+            return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void setVerdana(QWidget *widget, double points, bool bold)
+{
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    widget->setFont(font);
+}
+
+void setForeground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+void setBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Base, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace tessavo

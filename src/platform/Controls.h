@@ -1,0 +1,90 @@
+#pragma once
+
+// Small controls and hooks the windows are built from: a label that reports
+// clicks and mouse moves, a link label, control-array names, and event hooks
+// for focus and key presses on text boxes.
+
+#include <QLabel>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QKeyEvent;
+
+namespace tessavo {
+
+// Object name of a member of a control array: "lblCaptions(3)".
+QString arrayName(const QString &name, int index);
+
+// A label that reports clicks and pointer moves, like a classic window label.
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    explicit Label(QWidget *parent = nullptr);
+    Label(const QString &name, const QString &caption, QWidget *parent);
+
+signals:
+    void Click();
+    void MouseMove();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+// A picture box: a plain panel that reports pointer moves over its own
+// background.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    PictureBox(const QString &name, QWidget *parent);
+
+signals:
+    void MouseMove();
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+};
+
+// A label that opens something when clicked: pointing-hand pointer and
+// word-wrapped text.
+Label *makeLinkLabel(const QString &name, const QString &caption, QWidget *parent);
+
+// Calls back when a widget gets or loses the keyboard focus.
+class FocusHook : public QObject {
+public:
+    FocusHook(QWidget *target, std::function<void()> gotFocus, std::function<void()> lostFocus);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    std::function<void()> m_got;
+    std::function<void()> m_lost;
+};
+
+// Sees each key press of a widget before the widget does; the callback
+// returns false to discard the key.
+class KeyPressHook : public QObject {
+public:
+    KeyPressHook(QWidget *target, std::function<bool(QKeyEvent *)> keyPress);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    std::function<bool(QKeyEvent *)> m_keyPress;
+};
+
+// Sets a widget's font to Verdana at the given size, bold or not.
+void setVerdana(QWidget *widget, double points, bool bold = false);
+// Sets the text colour of a label or button.
+void setForeground(QWidget *widget, const QColor &colour);
+void setBackground(QWidget *widget, const QColor &colour);
+
+} // namespace tessavo
