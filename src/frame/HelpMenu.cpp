@@ -20,7 +20,7 @@ const QString kFullyBrandedText = QStringLiteral(
     "software fully branded for your website. Click here for more details.");
 const QString kForumTitle = QStringLiteral("The Most Popular Online Vantrel Discussion Forum");
 const QString kForumInvitation = QStringLiteral(
-    "Join our feng shui discussion forum at %1/forum").arg(kSiteAddress);
+    "Visit our forum: %1/forum").arg(kSiteAddress);
 const QString kCoBrandText = QStringLiteral(
     "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
     "site's name &  link here. See \"Help\" for details.    Click Here for more info on co-branding.");

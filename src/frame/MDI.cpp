@@ -11,6 +11,8 @@
 #include <QAction>
 #include <QEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -98,7 +100,12 @@ MDI::MDI() : Form(QString::fromLatin1(kName), FormKind::TopLevel)
     setCaption(kVersionCaption);
     setVerdana(this, 8.25);
     setWindowIcon(QPixmap::fromImage(applicationIconImage(32)));
+    // Maximized: the layout centres by the screen width and puts Exit far to
+    // the right, so it expects a client area about as wide as the screen.
+    // Without a window manager the state alone does not size the window.
     resize(twips::size(8865, 5865));
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
     setWindowState(Qt::WindowMaximized);
 
     auto *layout = new QVBoxLayout(this);
@@ -175,9 +182,11 @@ MDI::MDI() : Form(QString::fromLatin1(kName), FormKind::TopLevel)
     lblFullBrand = makeLinkLabel(QStringLiteral("lblFullBrand"), QString(), Picture2);
     lblFullBrand->setGeometry(twips::rect(0, 0, 6945, 615));
     setForeground(lblFullBrand, Qt::blue);
+    setVerdana(lblFullBrand, 7.5);
     lblCobrand = makeLinkLabel(QStringLiteral("lblCobrand"), QString(), Picture2);
     lblCobrand->setGeometry(twips::rect(0, 0, 6945, 615));
     setForeground(lblCobrand, Qt::blue);
+    setVerdana(lblCobrand, 7.5);
     setBackground(lblCobrand, palette().color(QPalette::Window));
     lblCobrand->raise();
     cmdExit = new QPushButton(QStringLiteral("&Exit"), Picture2);
@@ -318,13 +327,13 @@ void MDI::layoutClientArea()
     Picture1->setGeometry(0, 0, width, top);
     Picture2->setGeometry(0, std::max(top, height - bottomBar), width, bottomBar);
     const int room = std::max(0, height - top - bottomBar);
-    // The splash panel is taller than the room between the bars: while it
-    // shows, only what lies below it is left to the tool windows.
+    // The splash panel covers at least the whole room between the bars, so
+    // while it shows no tool window can be seen.
     int areaTop = top;
     if (!m_picMain->isHidden()) {
-        const int panel = twips::toPixels(kSplashHeight);
-        m_picMain->setGeometry(0, top, width, std::min(panel, room));
-        areaTop = top + std::min(panel, room);
+        const int panel = std::max(twips::toPixels(kSplashHeight), room);
+        m_picMain->setGeometry(0, top, width, panel);
+        areaTop = top + room;
     }
     m_mdiArea->setGeometry(0, areaTop, width, std::max(0, top + room - areaTop));
     Picture2->raise();
