@@ -7,6 +7,7 @@ JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 ifeq ($(SANITIZE),1)
 BUILD    ?= build-asan
 CMAKE_ARGS += -DTESSAVO_SANITIZE=ON
+TEST_ENV := LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 else
 BUILD    ?= build
 endif
@@ -29,7 +30,7 @@ run: build
 	$(BUILD)/src/tessavo
 
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen $(TEST_ENV) ctest --output-on-failure -j $(JOBS)
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

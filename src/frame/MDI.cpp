@@ -206,6 +206,16 @@ MDI::MDI() : Form(QString::fromLatin1(kName), FormKind::TopLevel)
     layoutClientArea();
 }
 
+MDI::~MDI()
+{
+    // The area announces a change of active window as it goes.
+    disconnect(m_mdiArea, nullptr, this, nullptr);
+    for (QMdiSubWindow *sub : m_mdiArea->subWindowList()) {
+        if (auto *child = qobject_cast<Form *>(sub->widget()))
+            child->frameGoesFirst();
+    }
+}
+
 void MDI::Form_Load()
 {
     ignoringErrors([&] { centreOnScreen(lblHeading); });

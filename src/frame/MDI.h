@@ -30,6 +30,7 @@ public:
     static const std::array<const char *, 15> kToolSideWindows;
 
     MDI();
+    ~MDI() override;
 
     void Form_Load() override;
     void Form_Unload() override;

@@ -22,8 +22,8 @@ Form::Form(const QString &name, FormKind kind) : m_name(name), m_kind(kind)
 
 Form::~Form()
 {
-    if (m_subWindow) {
-        // The subwindow owns this widget; detach so it does not delete us twice.
+    if (m_subWindow && !m_frameGoesFirst) {
+        // The frame owns this widget; detach so it does not delete us twice.
         m_subWindow->setWidget(nullptr);
         m_subWindow->deleteLater();
     }

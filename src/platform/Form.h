@@ -70,6 +70,10 @@ public:
     QWidget *frameWidget();
     const QWidget *frameWidget() const;
     QMdiSubWindow *subWindow() const { return m_subWindow; }
+    // Called by the main window before its area, and with it this window's
+    // frame, goes away: the frame then deletes this window, not the other
+    // way round.
+    void frameGoesFirst() { m_frameGoesFirst = true; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -83,6 +87,7 @@ private:
     FormKind m_kind;
     bool m_unloading = false;
     bool m_placeOnShow = false;
+    bool m_frameGoesFirst = false;
     QMdiSubWindow *m_subWindow = nullptr;
     QList<QAction *> m_menuBarActions;
 };

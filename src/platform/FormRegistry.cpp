@@ -95,11 +95,18 @@ QMdiArea *FormRegistry::mdiArea() const
 
 void FormRegistry::reset()
 {
-    for (const auto &form : m_loaded) {
+    // Hidden first, so focus and activation move away while the windows are
+    // still whole.
+    const QList<QPointer<Form>> forms = m_loaded;
+    m_loaded.clear();
+    for (const auto &form : forms) {
+        if (form)
+            form->frameWidget()->hide();
+    }
+    for (const auto &form : forms) {
         if (form)
             form->deleteLater();
     }
-    m_loaded.clear();
     m_factories.clear();
     m_mdiArea = nullptr;
 }

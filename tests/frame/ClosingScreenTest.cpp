@@ -226,10 +226,11 @@ TEST_F(ClosingScreenTest, FocusHandlersClearAndRestorePlaceholders)
         // A box that was left empty must not take another box's placeholder.
         {"txtEmail", &F::txtEmail_GotFocus, QStringLiteral("Your Name"), QStringLiteral("Your Name")},
     };
+    frmNagScreen2 *const window = w;
     for (const auto &row : rows) {
         SCOPED_TRACE(std::string(row.box) + " '" + row.before.toStdString() + "'");
         box(row.box)->setText(row.before);
-        (w->*row.handler)();
+        std::invoke(row.handler, window);
         EXPECT_EQ(box(row.box)->text(), row.after);
     }
 
