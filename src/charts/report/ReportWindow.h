@@ -8,10 +8,8 @@
 // writeReport() (or, for a report filled from outside, by its result window).
 
 #include "charts/report/ReportRuns.h"
+#include "charts/report/ReportWindows.h"
 #include "platform/Form.h"
-
-#include <QPointF>
-#include <QRectF>
 
 class QPushButton;
 
@@ -19,18 +17,6 @@ namespace tessavo {
 
 class Label;
 class RichTextBox;
-
-struct ReportWindowConfig {
-    const char *name;        // window name, e.g. "frmSaveFengShuiKuaNumber"
-    QString caption;         // window caption
-    double clientWidth;      // client area, twips
-    double clientHeight;
-    QRectF rtb;              // RTB: left, top, width, height in twips
-    QPointF save;            // cmdSave: left, top in twips (1125 x 345)
-    QPointF print;           // cmdPrint: left, top in twips (1125 x 345)
-    bool linkDetection;      // hook and unhook the report's links
-    QString saveAsTitle;     // title of the Save As dialog
-};
 
 class ReportWindow : public Form {
     Q_OBJECT
@@ -75,7 +61,9 @@ private:
 };
 
 // Shows a report window beside its result window. When the window is open
-// already, its report is written afresh first.
+// already, its report is written afresh first. A window whose text is written
+// from outside is filled by its writer (rewrite() first when it is open
+// already) and then shown with Show(): here its box would only be emptied.
 template <class T> void showReport();
 
 } // namespace tessavo
