@@ -131,9 +131,13 @@ void ReportWindow::cmdSave_Click()
     const std::optional<QString> chosen = dialog->ask(request);
     if (!chosen || chosen->isEmpty())
         return;
-    // A file that cannot be written ends Save as quietly as a cancel; the
-    // old file, if any, stays as it was.
-    RTB->SaveFile(withDefaultExtension(*chosen));
+    // A file that cannot be written leaves the old file, if any, as it was,
+    // and the user is told: a report that was not saved must not look saved.
+    const QString path = withDefaultExtension(*chosen);
+    QString error;
+    if (!RTB->SaveFile(path, &error))
+        MsgBox(QStringLiteral("The report could not be saved to %1.\r%2").arg(path, error),
+               MsgButtons::Ok, MsgIcon::Critical);
 }
 
 void ReportWindow::cmdPrint_Click()

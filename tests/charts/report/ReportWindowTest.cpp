@@ -347,7 +347,7 @@ TEST_F(ReportWindowTest, CancelledSaveWritesNothingAndSaysNothing)
     EXPECT_FALSE(w->RTB->document()->isEmpty());
 }
 
-TEST_F(ReportWindowTest, FailedSaveLeavesWhatWasThereAndSaysNothing)
+TEST_F(ReportWindowTest, FailedSaveLeavesWhatWasThereAndSaysSo)
 {
     // The tests may run as root, which writes into read-only folders; a path
     // through a regular file can never be written.
@@ -383,7 +383,10 @@ TEST_F(ReportWindowTest, FailedSaveLeavesWhatWasThereAndSaysNothing)
 
         EXPECT_EQ(dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
         EXPECT_EQ(contents(dir.filePath(QString::fromLatin1(row.oldFile))), "old");
-        EXPECT_TRUE(fakes.messageBox->shown.isEmpty());
+        ASSERT_EQ(fakes.messageBox->shown.size(), 1);
+        EXPECT_TRUE(fakes.messageBox->shown[0].text.startsWith("The report could not be saved"));
+        EXPECT_EQ(fakes.messageBox->shown[0].icon, MsgIcon::Critical);
+        fakes.messageBox->shown.clear();
     }
     EXPECT_EQ(w->RTB->toPlainText(), "Name: Ann Lee\n\n" + creditLine() + "\n\nWarning");
 }
