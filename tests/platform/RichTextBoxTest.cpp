@@ -1,4 +1,5 @@
 #include "Fakes.h"
+#include "TextPoints.h"
 #include "RtfReader.h"
 #include "platform/QbColor.h"
 #include "platform/RichTextBox.h"
@@ -48,16 +49,7 @@ std::optional<RtfDocument> readFile(const QString &path)
     return readRtf(f.readAll());
 }
 
-// The middle of the character at a document position, in viewport pixels.
-QPoint pointOf(const RichTextBox &box, int position)
-{
-    QTextCursor c(box.document());
-    c.setPosition(position);
-    const QRect left = box.cursorRect(c);
-    c.setPosition(position + 1);
-    const QRect right = box.cursorRect(c);
-    return QPoint((left.x() + right.x()) / 2, left.center().y());
-}
+using tessavo::test::pointOf;
 
 void moveOver(QWidget *w, QPoint pos)
 {
