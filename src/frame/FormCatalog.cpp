@@ -1,5 +1,8 @@
 #include "frame/FormCatalog.h"
 
+#include "charts/kua/frmFengShuiDetails.h"
+#include "charts/kua/frmMainFengShuiKuaNumber.h"
+#include "charts/kua/frmSaveFengShuiKuaNumber.h"
 #include "frame/MDI.h"
 #include "frame/frmAbout.h"
 #include "frame/frmNagScreen.h"
@@ -21,6 +24,9 @@ void registerAllForms()
     add<MDI>();
     add<frmAbout>();
     add<frmNagScreen2>();
+    add<kua::frmMainFengShuiKuaNumber>();
+    add<kua::frmFengShuiDetails>();
+    add<kua::frmSaveFengShuiKuaNumber>();
 }
 
 } // namespace tessavo

@@ -298,11 +298,11 @@ std::optional<int> pictureIndex(PictureList list, const QString &key)
     return index;
 }
 
-ReportRuns kuaReportRuns(const KuaReportFields &fields, const QString &shortDateFormat)
+ReportRuns kuaReportRuns(const KuaReportFields &fields, const QLocale &locale)
 {
     const std::array<std::pair<QString, QString>, 15> rows = {{
         {u"Name: "_s, fields.name},
-        {u"Date of Birth: "_s, fields.birthDate.toString(shortDateFormat)},
+        {u"Date of Birth: "_s, locale.toString(fields.birthDate, QLocale::ShortFormat)},
         {u"Kua Number: "_s, fields.kuaNo},
         {u"Group: "_s, fields.group},
         {u"Element: "_s, fields.element},
