@@ -32,17 +32,6 @@ QString referPageAddress()
     return kSiteAddress + QStringLiteral("/tessavo/ssd.php?page=qxms-refer-a-friend");
 }
 
-QString trimSpaces(const QString &text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
-
 std::optional<QString> addressCheckMessage(const QString &email, const QString &friendEmail)
 {
     if (email == friendEmail)

@@ -4,6 +4,7 @@
 // the checks they must pass and the page address that carries them to the
 // maker's site.
 
+#include "platform/Text.h"
 #include <QString>
 
 #include <optional>
@@ -31,10 +32,6 @@ inline const QString kTellFriendEmailPlaceholder = QStringLiteral("Friend's Emai
 
 // The page every referral goes to; the details follow as query values.
 QString referPageAddress();
-
-// Removes leading and trailing spaces only: line breaks and tabs stay, so a
-// message ending in a line break keeps it.
-QString trimSpaces(const QString &text);
 
 // The message that refuses the two addresses, or nothing when they pass.
 std::optional<QString> addressCheckMessage(const QString &email, const QString &friendEmail);

@@ -6,7 +6,7 @@
 #include "charts/kua/modFengShui.h"
 #include "frame/HelpMenu.h"
 #include "frame/MDI.h"
-#include "frame/modTellAFriend.h"
+#include "platform/Text.h"
 #include "platform/Controls.h"
 #include "platform/FormRegistry.h"
 #include "platform/Services.h"
