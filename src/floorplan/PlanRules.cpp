@@ -1,0 +1,195 @@
+#include "floorplan/PlanRules.h"
+
+#include "floorplan/PlanNumbers.h"
+
+#include <array>
+
+namespace tessavo::floorplan {
+
+namespace {
+
+constexpr double kRetiredPlace = 4800.0;
+
+void retireCommon(Plan &plan, int index)
+{
+    plan.setBackColor(index, retiredColour());
+    plan.setEnabled(index, false);
+    plan.setGeometry(index, kRetiredPlace, kRetiredPlace, 0, 0);
+}
+
+bool strictlyInside(float value, double low, double high)
+{
+    return low < value && value < high;
+}
+
+double wholeTwips(float value)
+{
+    return roundHalfEven(static_cast<double>(value));
+}
+
+} // namespace
+
+std::optional<int> addElement(Plan &plan, const QString &text, double left, double top,
+                              double width, double height)
+{
+    const std::optional<int> index = plan.loadNext();
+    if (!index)
+        return std::nullopt;
+    plan.setGeometry(*index, left, top, width, height);
+    plan.setBorderStyle(*index, 1);
+    plan.setVisible(*index, true);
+    plan.setText(*index, text);
+    plan.bringToFront(*index);
+    return index;
+}
+
+void retireRoom(Plan &plan, int index)
+{
+    retireCommon(plan, index);
+    plan.setBackColor(index, plainColour());
+}
+
+void retireEntrance(Plan &plan, int index)
+{
+    retireCommon(plan, index);
+    plan.setText(index, kRetiredEntranceText);
+}
+
+void retireDoor(Plan &plan, int index)
+{
+    retireCommon(plan, index);
+    plan.setText(index, kRetiredDoorText);
+}
+
+void selectElement(Plan &plan, int k, GreatFengShuiModule &module, BaguaEditorFields &fields)
+{
+    plan.paintAll(0, plainColour());
+    plan.setColours(k, selectedColour());
+
+    const PlanElement &element = plan.at(k);
+    module.SelRoomHeightTwips = element.height;
+    module.SelRoomLength = twipsToFeet(module.SelRoomHeightTwips, module.PlotLengthScale);
+    module.SelRoomWidthTwips = element.width;
+    module.SelRoomWidth = twipsToFeet(module.SelRoomWidthTwips, module.PlotWidthScale);
+
+    fields.RoomSelected = true;
+    module.DoorSelected = false;
+    switch (element.kind()) {
+    case ElementKind::MainEntrance:
+    case ElementKind::BackEntrance:
+        fields.RoomSelected = false;
+        module.EntranceOrDoorGrabbed = true;
+        module.DoorSelected = false;
+        break;
+    case ElementKind::Door:
+        module.EntranceOrDoorGrabbed = true;
+        module.DoorSelected = true;
+        fields.RoomSelected = false;
+        break;
+    case ElementKind::Room:
+        break;
+    }
+}
+
+bool elementHits(const PlanElement &k, const PlanElement &i)
+{
+    const double li = wholeTwips(i.left);
+    const double ti = wholeTwips(i.top);
+    const double ri = wholeTwips(i.left + i.width);
+    const double bi = wholeTwips(i.top + i.height);
+
+    const float x1 = k.left;
+    const float x2 = k.left + k.width;
+    const float x3 = k.left + k.width / 2.0f;
+    // Half the height, not the width: the last sample is taken this way.
+    const float x4 = k.left + k.height / 2.0f;
+    const float y1 = k.top;
+    const float y2 = k.top + k.height;
+    const float y3 = k.top + k.height / 2.0f;
+
+    struct Sample {
+        float x;
+        std::array<float, 3> ys;
+        int count;
+    };
+    const std::array<Sample, 4> samples = {{
+        {x1, {y1, y2, y3}, 3},
+        {x2, {y2, y1, y3}, 3},
+        {x3, {y1, y2, 0}, 2},
+        {x4, {y2, y1, 0}, 2},
+    }};
+    for (const Sample &sample : samples) {
+        if (!strictlyInside(sample.x, li, ri))
+            continue;
+        // Only the first x inside counts.
+        for (int n = 0; n < sample.count; ++n) {
+            if (strictlyInside(sample.ys[static_cast<std::size_t>(n)], ti, bi))
+                return true;
+        }
+        return false;
+    }
+    return false;
+}
+
+std::optional<int> firstOverlap(const Plan &plan, int k)
+{
+    const PlanElement &room = plan.at(k);
+    for (int i = 1; i <= plan.upperBound(); ++i) {
+        if (elementHits(room, plan.at(i)))
+            return i;
+    }
+    return std::nullopt;
+}
+
+bool overlapStep(const Plan &plan, int k, GreatFengShuiModule &module)
+{
+    if (module.EntranceOrDoorGrabbed) {
+        for (int i = 1; i <= plan.upperBound(); ++i) {
+            if (plan.at(i).kind() != ElementKind::Room) {
+                module.EntranceOrDoorGrabbed = false;
+                break;
+            }
+        }
+        return false;
+    }
+    if (firstOverlap(plan, k)) {
+        module.RoomsOverlap = true;
+        return true;
+    }
+    module.RoomsOverlap = false;
+    return false;
+}
+
+bool liesInside(const PlanElement &e, const PlanElement &j)
+{
+    const double lj = wholeTwips(j.left);
+    const double rj = wholeTwips(j.left + j.width);
+    const double tj = wholeTwips(j.top);
+    const double bj = wholeTwips(j.top + j.height);
+    const double le = e.left;
+    const double re = e.left + e.width;
+    const double te = e.top;
+    const double be = e.top + e.height;
+    const auto between = [](double low, double v, double high) { return low <= v && v <= high; };
+    return between(lj, le, rj) && between(lj, re, rj) && between(tj, be, bj) &&
+           between(tj, te, bj);
+}
+
+bool entranceInsideTest(const Plan &plan, const QString &entranceText, int entranceIndex)
+{
+    bool borne = false;
+    for (int i = 1; i <= plan.upperBound() && !borne; ++i)
+        borne = plan.at(i).text == entranceText;
+    if (!borne)
+        return true;
+    if (entranceIndex < 1 || entranceIndex > plan.upperBound())
+        return false;
+    const PlanElement &entrance = plan.at(entranceIndex);
+    for (int j = 1; j <= plan.upperBound(); ++j) {
+        if (plan.at(j).text != entranceText && liesInside(entrance, plan.at(j)))
+            return true;
+    }
+    return false;
+}
+
+} // namespace tessavo::floorplan

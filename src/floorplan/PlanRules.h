@@ -1,0 +1,52 @@
+#pragma once
+
+// What happens to the plan when the user works on it, apart from the
+// windows: making and retiring elements, selection, the overlap test of a
+// dropped room, and the test that an entrance lies inside another element.
+
+#include "floorplan/PlanModel.h"
+
+#include <optional>
+
+namespace tessavo::floorplan {
+
+// Makes a new element: loads the next index from the template, then gives it
+// its place, size and text, border style 1, shows it and brings it to the
+// front. Nothing when the array is full.
+std::optional<int> addElement(Plan &plan, const QString &text, double left, double top,
+                              double width, double height);
+
+// Retired forms. A room keeps its name and ends white; an entrance and a
+// door take a marker text and keep the retired colour.
+void retireRoom(Plan &plan, int index);
+void retireEntrance(Plan &plan, int index);
+void retireDoor(Plan &plan, int index);
+
+// A press on element k with any button but the right one alone: k takes the
+// selection colour, every other element white; its size in feet and its kind
+// go into the module data and the editor's RoomSelected.
+void selectElement(Plan &plan, int k, GreatFengShuiModule &module, BaguaEditorFields &fields);
+
+// Whether room k, where it lies, counts as lying over element i. Samples of
+// k's edges and middle are tested strictly inside i's bounds, so rooms that
+// share an edge do not overlap and an element never meets itself.
+bool elementHits(const PlanElement &k, const PlanElement &i);
+
+// The first element (index order, 1 up) that room k lies over.
+std::optional<int> firstOverlap(const Plan &plan, int k);
+
+// The step that runs after element k was clicked or dropped. For an
+// entrance or door it only clears EntranceOrDoorGrabbed; for a room it sets
+// RoomsOverlap. True when an overlap is to be reported.
+bool overlapStep(const Plan &plan, int k, GreatFengShuiModule &module);
+
+// Whether entrance e lies inside element j, every bound inclusive; j's
+// edges are taken to whole twips.
+bool liesInside(const PlanElement &e, const PlanElement &j);
+
+// Save's test for one entrance kind: when an element bears the entrance
+// text, the element at entranceIndex must lie inside some element that does
+// not bear it. An index outside the plan fails the test.
+bool entranceInsideTest(const Plan &plan, const QString &entranceText, int entranceIndex);
+
+} // namespace tessavo::floorplan
