@@ -1,5 +1,8 @@
 #include "frame/FormCatalog.h"
 
+#include "charts/flyingstar/frmFlyingStar.h"
+#include "charts/flyingstar/frmMainFengShuiFlyingStar.h"
+#include "charts/flyingstar/frmSaveFengShuiFlyingStar.h"
 #include "charts/kua/frmFengShuiDetails.h"
 #include "charts/kua/frmMainFengShuiKuaNumber.h"
 #include "charts/kua/frmSaveFengShuiKuaNumber.h"
@@ -27,6 +30,9 @@ void registerAllForms()
     add<kua::frmMainFengShuiKuaNumber>();
     add<kua::frmFengShuiDetails>();
     add<kua::frmSaveFengShuiKuaNumber>();
+    add<flyingstar::frmMainFengShuiFlyingStar>();
+    add<flyingstar::frmFlyingStar>();
+    add<flyingstar::frmSaveFengShuiFlyingStar>();
 }
 
 } // namespace tessavo

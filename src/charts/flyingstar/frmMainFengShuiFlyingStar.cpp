@@ -1,0 +1,240 @@
+#include "charts/flyingstar/frmMainFengShuiFlyingStar.h"
+
+#include "charts/flyingstar/FlyingStarCalc.h"
+#include "charts/flyingstar/frmFlyingStar.h"
+#include "frame/HelpMenu.h"
+#include "frame/MDI.h"
+#include "frame/modHelp.h"
+#include "platform/Controls.h"
+#include "platform/FormRegistry.h"
+#include "platform/Services.h"
+#include "platform/Text.h"
+#include "platform/Twips.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
+namespace tessavo::flyingstar {
+
+namespace {
+
+const QColor kWindowBack(64, 64, 64);
+const QColor kEntryText(255, 255, 128);
+const QColor kLinkText(128, 255, 255);
+
+// The year list runs through the nine periods; 1950 is picked first.
+BirthDateEntryLayout builtDateLayout()
+{
+    BirthDateEntryLayout layout;
+    layout.day = {360, 240, 855, 315};
+    layout.month = {1680, 240, 1455, 315};
+    layout.year = {3600, 240, 975, 315};
+    layout.firstYear = kFirstYear;
+    layout.lastYear = kLastYear;
+    layout.dayPos = 0;
+    layout.monthPos = 0;
+    layout.yearPos = 86;
+    return layout;
+}
+
+QGroupBox *makeFrame(const QString &name, const QString &caption, QWidget *parent, double left,
+                     double top, double width, double height)
+{
+    auto *frame = new QGroupBox(caption, parent);
+    frame->setObjectName(name);
+    frame->setGeometry(twips::rect(left, top, width, height));
+    return frame;
+}
+
+void styleEntry(QWidget *entry)
+{
+    setForeground(entry, kEntryText);
+    setBackground(entry, kWindowBack);
+    // A drop-down list is drawn as a button.
+    QPalette palette = entry->palette();
+    palette.setColor(QPalette::Button, kWindowBack);
+    entry->setPalette(palette);
+}
+
+} // namespace
+
+frmMainFengShuiFlyingStar::frmMainFengShuiFlyingStar()
+    : Form(QString::fromLatin1(kName), FormKind::Child)
+{
+    setCaption(QStringLiteral("Orlix Flying Star Feng Shui"));
+    setClientSize(6765, 5250);
+    setVerdana(this, 8.25);
+    setBackground(this, kWindowBack);
+    // Frame captions and plain captions are white on the dark window.
+    setForeground(this, Qt::white);
+
+    Frame2 = makeFrame(QStringLiteral("Frame2"), QString(), this, 20, 0, 6735, 615);
+    Label61 = makeLinkLabel(QStringLiteral("Label61"), QString(), Frame2);
+    Label61->setGeometry(twips::rect(120, 150, 6495, 400));
+    Label61->setAlignment(Qt::AlignCenter);
+
+    Label6 = new Label(
+        QStringLiteral("Label6"),
+        QStringLiteral("Halvenor Flying Star works out the stars that fly through the nine "
+                       "palaces of your house from the year it was built and the direction it "
+                       "faces. The chart shows the period, mountain and facing star of every "
+                       "palace. Use it to find the auspicious and inauspicious areas of your home "
+                       "and to place its rooms."),
+        this);
+    Label6->setGeometry(twips::rect(120, 645, 6615, 975));
+    Label6->setWordWrap(true);
+    Label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    fraName = makeFrame(QStringLiteral("fraName"), QString(), this, 22, 1450, 6720, 3045);
+    Frame1 = makeFrame(QStringLiteral("Frame1"), QString(), fraName, 120, 120, 6495, 615);
+    Label2 = new Label(QStringLiteral("Label2"), QStringLiteral("Your Name:-"), Frame1);
+    Label2->setGeometry(twips::rect(120, 240, 1095, 195));
+    txtFirstName = new QLineEdit(Frame1);
+    txtFirstName->setObjectName(QStringLiteral("txtFirstName"));
+    txtFirstName->setGeometry(twips::rect(1320, 180, 3465, 345));
+    styleEntry(txtFirstName);
+    Label2->setBuddy(txtFirstName);
+    new KeyPressHook(txtFirstName, [this](QKeyEvent *event) {
+        const QString typed = event->text();
+        if (typed.size() != 1)
+            return true;
+        return txtFirstName_KeyPress(typed.at(0).unicode());
+    });
+
+    fraBirthDay =
+        makeFrame(QStringLiteral("fraBirthDay"), QString(), fraName, 120, 720, 6525, 2205);
+    Frame4 = makeFrame(QStringLiteral("Frame4"),
+                       QStringLiteral("Input the Year when your house was built"), fraBirthDay, 240,
+                       140, 6015, 680);
+    m_birthDate = std::make_unique<BirthDateEntry>(Frame4, builtDateLayout());
+    for (QComboBox *list :
+         {m_birthDate->cboDate(), m_birthDate->cboMonth(), m_birthDate->cboYear()})
+        styleEntry(list);
+
+    Frame3 = makeFrame(QStringLiteral("Frame3"), QStringLiteral("Input Range of Degree"),
+                       fraBirthDay, 240, 840, 6015, 1275);
+    Label3 = new Label(QStringLiteral("Label3"),
+                       QStringLiteral("Facing Direction signifies a brightly lit sunny area in "
+                                      "your house and need not be the Main Door"),
+                       Frame3);
+    Label3->setGeometry(twips::rect(360, 240, 5295, 375));
+    Label3->setWordWrap(true);
+    cboRangeOfDegree = new QComboBox(Frame3);
+    cboRangeOfDegree->setObjectName(QStringLiteral("cboRangeOfDegree"));
+    cboRangeOfDegree->setEditable(false);
+    cboRangeOfDegree->setGeometry(twips::rect(360, 750, 2175, 315));
+    cboRangeOfDegree->addItems(sectorList());
+    styleEntry(cboRangeOfDegree);
+    Label3->setBuddy(cboRangeOfDegree);
+
+    cmdNext = new QPushButton(QStringLiteral("Plot Flying Star &Chart "), Frame3);
+    cmdNext->setObjectName(QStringLiteral("cmdNext"));
+    cmdNext->setGeometry(twips::rect(3480, 840, 2325, 315));
+    setVerdana(cmdNext, 8.25, true);
+    // Dark text on the light button, not the window's white.
+    setForeground(cmdNext, Qt::black);
+    connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
+
+    Label37 = makeLinkLabel(QStringLiteral("Label37"), QString(), this);
+    Label37->setGeometry(twips::rect(15, 4560, 6720, 675));
+    Label37->setAlignment(Qt::AlignCenter);
+    for (Label *link : {Label61, Label37})
+        setForeground(link, kLinkText);
+
+    const QList<QWidget *> tabOrder = {
+        txtFirstName,           m_birthDate->cboDate(), m_birthDate->cboMonth(),
+        m_birthDate->cboYear(), cboRangeOfDegree,       cmdNext};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    nuFile = addMenu(QStringLiteral("nuFile"), QStringLiteral("&File"));
+    mnuNext = nuFile->addAction(QStringLiteral("Plot Flying Star &Chart "));
+    mnuNext->setObjectName(QStringLiteral("mnuNext"));
+    mnuExit = nuFile->addAction(QStringLiteral("E&xit"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    connect(mnuNext, &QAction::triggered, this, [this] { mnuNext_Click(); });
+    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    addHelpMenu(this);
+
+    wireLinkLabels(this);
+}
+
+frmMainFengShuiFlyingStar::~frmMainFengShuiFlyingStar() = default;
+
+void frmMainFengShuiFlyingStar::Form_Load()
+{
+    // The window loads on whatever the user answers.
+    RemindUpdateCheck();
+    const BirthDateEntryLayout defaults = builtDateLayout();
+    m_birthDate->select(defaults.dayPos, defaults.monthPos, defaults.yearPos);
+    cboRangeOfDegree->setCurrentIndex(0);
+    placeAsToolWindow();
+}
+
+void frmMainFengShuiFlyingStar::Form_Unload()
+{
+    setSplashPanelVisible(true);
+}
+
+bool frmMainFengShuiFlyingStar::txtFirstName_KeyPress(int keyAscii)
+{
+    if (keyAscii < 'a' || keyAscii > 'z')
+        return true;
+    txtFirstName->insert(QString(QChar(keyAscii - 32)));
+    return false;
+}
+
+bool frmMainFengShuiFlyingStar::ValidateInput()
+{
+    // A name of blanks is a name.
+    if (txtFirstName->text().isEmpty()) {
+        MsgBox(QStringLiteral("Please Enter Your First Name"), MsgButtons::Ok,
+               MsgIcon::Information);
+        txtFirstName->setFocus();
+        return false;
+    }
+    return m_birthDate->validate();
+}
+
+void frmMainFengShuiFlyingStar::cmdNext_Click()
+{
+    if (!ValidateInput())
+        return;
+
+    FlyingStarModule &module = modFlyingStar();
+    module.BuiltYear = trimSpaces(m_birthDate->yearText()).toShort();
+    FindPeriod();
+
+    const FlyingStarChart chart = chartFor(module.PeriodNumber, cboRangeOfDegree->currentIndex());
+    FacingBaseStar = static_cast<qint16>(chart.facingBaseStar);
+    MountainBaseStar = static_cast<qint16>(chart.mountainBaseStar);
+
+    frmFlyingStar &result = form<frmFlyingStar>();
+    result.showChart(chart);
+    result.Show();
+    // Hidden, not unloaded: Back brings the entries of this plot back.
+    Hide();
+    setSplashPanelVisible(false);
+}
+
+void frmMainFengShuiFlyingStar::mnuNext_Click()
+{
+    cmdNext_Click();
+}
+
+void frmMainFengShuiFlyingStar::CloseForm()
+{
+    FormRegistry::instance().unload(this);
+}
+
+void frmMainFengShuiFlyingStar::mnuExit_Click()
+{
+    CloseForm();
+}
+
+} // namespace tessavo::flyingstar
