@@ -6,6 +6,9 @@
 #include "charts/kua/frmFengShuiDetails.h"
 #include "charts/kua/frmMainFengShuiKuaNumber.h"
 #include "charts/kua/frmSaveFengShuiKuaNumber.h"
+#include "charts/loshu/frmLoshu.h"
+#include "charts/loshu/frmMainFengShuiLoShu.h"
+#include "charts/loshu/frmSaveFengShuiLoShu.h"
 #include "frame/MDI.h"
 #include "frame/frmAbout.h"
 #include "frame/frmNagScreen.h"
@@ -30,6 +33,9 @@ void registerAllForms()
     add<kua::frmMainFengShuiKuaNumber>();
     add<kua::frmFengShuiDetails>();
     add<kua::frmSaveFengShuiKuaNumber>();
+    add<loshu::frmMainFengShuiLoShu>();
+    add<loshu::frmLoshu>();
+    add<loshu::frmSaveFengShuiLoShu>();
     add<flyingstar::frmMainFengShuiFlyingStar>();
     add<flyingstar::frmFlyingStar>();
     add<flyingstar::frmSaveFengShuiFlyingStar>();

@@ -51,6 +51,12 @@ protected:
         UiTest::SetUp();
         g_unloaded.clear();
         g_loadedTools.clear();
+        registerWithStandIns();
+    }
+
+    // Every window, with stand-ins for the tool, result and report windows.
+    static void registerWithStandIns()
+    {
         registerAllForms();
         for (const char *name : MDI::kToolSideWindows) {
             const QString n = QString::fromLatin1(name);
@@ -207,7 +213,7 @@ TEST_F(MainWindowTest, ExitLeadsToTheClosingScreenNotToTheEnd)
         EXPECT_EQ(fakes.processEnd->ends, 0);
         FormRegistry::instance().reset();
         flushDeletes();
-        registerAllForms();
+        registerWithStandIns();
     }
 }
 
