@@ -14,6 +14,38 @@ bool countsAsRoom(const QString &text)
     return !text.isEmpty() && text != "Main Entrance"_L1 && text != "Back Entrance"_L1;
 }
 
+ChartBox chartBoxOf(const GreatFengShuiModule &m)
+{
+    return {m.ChartLeft,     m.ChartTop,     m.ChartRight,     m.ChartBottom,
+            m.ChartWidth,    m.ChartHeight,  m.ChartLeftRoom,  m.ChartTopRoom,
+            m.ChartRightRoom, m.ChartBottomRoom};
+}
+
+void storeChartBox(GreatFengShuiModule &m, const ChartBox &box)
+{
+    m.ChartLeft = box.ChartLeft;
+    m.ChartTop = box.ChartTop;
+    m.ChartRight = box.ChartRight;
+    m.ChartBottom = box.ChartBottom;
+    m.ChartWidth = box.ChartWidth;
+    m.ChartHeight = box.ChartHeight;
+    m.ChartLeftRoom = box.ChartLeftRoom;
+    m.ChartTopRoom = box.ChartTopRoom;
+    m.ChartRightRoom = box.ChartRightRoom;
+    m.ChartBottomRoom = box.ChartBottomRoom;
+}
+
+QList<ChartElement> chartElements(const Plan &txtRoom)
+{
+    QList<ChartElement> elements;
+    elements.reserve(txtRoom.upperBound() + 1);
+    for (int i = 0; i <= txtRoom.upperBound(); ++i) {
+        const PlanElement &e = txtRoom.at(i);
+        elements.append({e.text, e.left, e.top, e.width, e.height});
+    }
+    return elements;
+}
+
 qint16 storedEdge(double twips)
 {
     if (std::isnan(twips))

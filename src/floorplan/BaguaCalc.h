@@ -5,6 +5,8 @@
 // the parts (names, legend lines and colours). The chart window only lays
 // out and shows what these give.
 
+#include "floorplan/PlanModel.h"
+
 #include <QColor>
 #include <QList>
 #include <QRectF>
@@ -45,6 +47,13 @@ struct ChartBox {
     qint16 ChartBottomRoom = 0;
     bool operator==(const ChartBox &) const = default;
 };
+
+// The chart box as the module keeps it, and back.
+ChartBox chartBoxOf(const GreatFengShuiModule &module);
+void storeChartBox(GreatFengShuiModule &module, const ChartBox &box);
+
+// The element array of a plan as the chart scans it, the template included.
+QList<ChartElement> chartElements(const Plan &txtRoom);
 
 // A twips value as a stored edge: the nearest whole twip, a half going to
 // the even neighbour, held within the 16-bit range.

@@ -9,6 +9,8 @@
 #include "charts/loshu/frmLoshu.h"
 #include "charts/loshu/frmMainFengShuiLoShu.h"
 #include "charts/loshu/frmSaveFengShuiLoShu.h"
+#include "floorplan/frmDisplay.h"
+#include "floorplan/frmRoomAnalysis.h"
 #include "frame/MDI.h"
 #include "frame/frmAbout.h"
 #include "frame/frmNagScreen.h"
@@ -33,6 +35,8 @@ void registerAllForms()
     add<kua::frmMainFengShuiKuaNumber>();
     add<kua::frmFengShuiDetails>();
     add<kua::frmSaveFengShuiKuaNumber>();
+    add<floorplan::frmDisplay>();
+    add<floorplan::frmRoomAnalysis>();
     add<loshu::frmMainFengShuiLoShu>();
     add<loshu::frmLoshu>();
     add<loshu::frmSaveFengShuiLoShu>();

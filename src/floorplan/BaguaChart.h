@@ -1,0 +1,21 @@
+#pragma once
+
+// Generate Bagua Chart, the last step of the floor-plan tool: the plan
+// editor's button and File menu entry run it.
+
+namespace tessavo {
+
+class Form;
+
+namespace floorplan {
+
+class Plan;
+
+// Whitens every element of the plan, finds the rooms' box, lays the nine
+// parts over it in frmDisplay, then hides the editor and shows the chart.
+// Refuses, with a message, when the companion file is missing, when the plan
+// has no element, and when the last room drag ended on another room.
+void GenerateBaguaChart(Plan &txtRoom, Form *editor);
+
+} // namespace floorplan
+} // namespace tessavo
