@@ -1,5 +1,8 @@
 #include "frame/FormCatalog.h"
 
+#include "charts/bazi/frmFengShuiFourPillar.h"
+#include "charts/bazi/frmMainFengShuiBaZi.h"
+#include "charts/bazi/frmSaveFengShuiBaZi.h"
 #include "charts/flyingstar/frmFlyingStar.h"
 #include "charts/flyingstar/frmMainFengShuiFlyingStar.h"
 #include "charts/flyingstar/frmSaveFengShuiFlyingStar.h"
@@ -9,8 +12,6 @@
 #include "charts/loshu/frmLoshu.h"
 #include "charts/loshu/frmMainFengShuiLoShu.h"
 #include "charts/loshu/frmSaveFengShuiLoShu.h"
-#include "floorplan/frmDisplay.h"
-#include "floorplan/frmRoomAnalysis.h"
 #include "frame/MDI.h"
 #include "frame/frmAbout.h"
 #include "frame/frmNagScreen.h"
@@ -35,8 +36,9 @@ void registerAllForms()
     add<kua::frmMainFengShuiKuaNumber>();
     add<kua::frmFengShuiDetails>();
     add<kua::frmSaveFengShuiKuaNumber>();
-    add<floorplan::frmDisplay>();
-    add<floorplan::frmRoomAnalysis>();
+    add<bazi::frmMainFengShuiBaZi>();
+    add<bazi::frmFengShuiFourPillar>();
+    add<bazi::frmSaveFengShuiBaZi>();
     add<loshu::frmMainFengShuiLoShu>();
     add<loshu::frmLoshu>();
     add<loshu::frmSaveFengShuiLoShu>();
