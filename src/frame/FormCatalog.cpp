@@ -12,6 +12,8 @@
 #include "charts/loshu/frmLoshu.h"
 #include "charts/loshu/frmMainFengShuiLoShu.h"
 #include "charts/loshu/frmSaveFengShuiLoShu.h"
+#include "floorplan/frmDisplay.h"
+#include "floorplan/frmRoomAnalysis.h"
 #include "frame/MDI.h"
 #include "frame/frmAbout.h"
 #include "frame/frmNagScreen.h"
@@ -39,6 +41,8 @@ void registerAllForms()
     add<bazi::frmMainFengShuiBaZi>();
     add<bazi::frmFengShuiFourPillar>();
     add<bazi::frmSaveFengShuiBaZi>();
+    add<floorplan::frmDisplay>();
+    add<floorplan::frmRoomAnalysis>();
     add<loshu::frmMainFengShuiLoShu>();
     add<loshu::frmLoshu>();
     add<loshu::frmSaveFengShuiLoShu>();
