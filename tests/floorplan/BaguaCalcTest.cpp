@@ -36,33 +36,10 @@ ChartElement retired(const char *marker)
     return {QString::fromLatin1(marker), 4800, 4800, 0, 0};
 }
 
-// The fields as the scan leaves them; the *Room fields of a box that starts
-// at 0.
-struct Edges {
-    int left, top, right, bottom, width, height;
-    int leftRoom, topRoom, rightRoom, bottomRoom;
-};
-
-ChartBox box(const Edges &e)
-{
-    ChartBox b;
-    b.ChartLeft = static_cast<qint16>(e.left);
-    b.ChartTop = static_cast<qint16>(e.top);
-    b.ChartRight = static_cast<qint16>(e.right);
-    b.ChartBottom = static_cast<qint16>(e.bottom);
-    b.ChartWidth = static_cast<qint16>(e.width);
-    b.ChartHeight = static_cast<qint16>(e.height);
-    b.ChartLeftRoom = static_cast<qint16>(e.leftRoom);
-    b.ChartTopRoom = static_cast<qint16>(e.topRoom);
-    b.ChartRightRoom = static_cast<qint16>(e.rightRoom);
-    b.ChartBottomRoom = static_cast<qint16>(e.bottomRoom);
-    return b;
-}
-
 struct ScanRow {
     const char *what;
     QList<ChartElement> plan; // elements 1 and up
-    Edges expected;
+    ChartBox expected; // the *Room fields of a box that starts at 0
 };
 
 } // namespace
@@ -117,13 +94,13 @@ TEST(ScanChartBox, RoomsToBox)
         txtRoom.append(row.plan);
         ChartBox got;
         ScanChartBox(got, txtRoom);
-        EXPECT_EQ(got, box(row.expected)) << row.what;
+        EXPECT_EQ(got, row.expected) << row.what;
     }
 }
 
 TEST(ScanChartBox, ElementFieldsKeepEarlierValuesAndAnEmptyPlanChangesNothing)
 {
-    ChartBox earlier = box({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    ChartBox earlier{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
     ChartBox unchanged = earlier;
     ScanChartBox(unchanged, {kTemplate});
     EXPECT_EQ(unchanged, earlier);
@@ -131,7 +108,7 @@ TEST(ScanChartBox, ElementFieldsKeepEarlierValuesAndAnEmptyPlanChangesNothing)
     // No room lies beyond element 1's left and top: those fields keep what
     // the last chart left in them.
     ScanChartBox(earlier, {kTemplate, room("A", 800, 800, 800, 800)});
-    EXPECT_EQ(earlier, box({800, 800, 1600, 1600, 800, 800, 7, 8, 1, 1}));
+    EXPECT_EQ(earlier, (ChartBox{800, 800, 1600, 1600, 800, 800, 7, 8, 1, 1}));
 }
 
 TEST(StoredEdge, NearestEvenAndBounded)
@@ -153,7 +130,7 @@ TEST(BaguaPartPlaces, ThreeRowsOfThreeThatTouch)
     const auto pixels = [](double v) { return std::round(v / 15.0) * 15.0; };
     struct Row {
         const char *what;
-        Edges box;
+        ChartBox box;
         std::function<double(double)> settle;
         double w, h;
         std::array<double, 3> lefts, tops;
@@ -169,7 +146,7 @@ TEST(BaguaPartPlaces, ThreeRowsOfThreeThatTouch)
          exact, 0, 0, {4800, 4800, 4800}, {4800, 4800, 4800}},
     };
     for (const Row &row : rows) {
-        const auto places = baguaPartPlaces(box(row.box), row.settle);
+        const auto places = baguaPartPlaces(row.box, row.settle);
         for (int k = 0; k < 9; ++k) {
             const QRectF &p = places[static_cast<std::size_t>(k)];
             EXPECT_DOUBLE_EQ(p.left(), row.lefts[static_cast<std::size_t>(k % 3)]) << row.what << k;

@@ -132,43 +132,6 @@ TEST(PartReportRuns, ListsAndHeadingBreaks)
     }
 }
 
-TEST(PartReportRuns, LetteredItemsEachOnALine)
-{
-    // Part, the heading of the body, and its lines with "" for a blank line.
-    const struct {
-        int part;
-        const char *heading;
-        QStringList prefixes;
-    } rows[] = {
-        {0, "Tips to Enhance the Wealth Corner:\r\n\r\n", {"a. ", "b. ", "c. ", "d. ", "e. ", "", ""}},
-        {1, "Tips To Enhance the Fame Corner:\r\n\r\n",
-         {"a. ", "b. ", "c. ", "d. ", "", "e. ", "f. ", "", ""}},
-        {2, "Tips to Enhance the Marriage Corner:-\r\n\r\n", {"a. ", "b. ", "c. ", "d. ", "", ""}},
-        {3, "Tips To Enhance the Family Corner:\r\n\r\n", {"a. ", "b. ", "c. ", "d. ", "", ""}},
-        {5, "Tips to Enhance the Children Corner:\r\n\r\n", {"a. ", "b. ", "c. ", "", ""}},
-        {6, "Tips to Enhance the Knowledge Corner:\r\n\r\n",
-         {"a. ", "b. ", "c. ", "d. ", "e. ", "f. ", "", ""}},
-        {7, "Tips to Enhance the Career Corner:-\r\n\r\n", {"a. ", "b. ", "c. ", "d. ", "e. ", "", ""}},
-        {7, "Career Corner at the Entrance of your House:\r\n\r\n", {"T", "", "a. ", "b. ", "", ""}},
-    };
-    for (const auto &r : rows) {
-        const QList<StyledRun> runs = partReportRuns(r.part);
-        const QString heading = QString::fromLatin1(r.heading);
-        const auto at = std::find_if(runs.begin(), runs.end(),
-                                     [&](const StyledRun &run) { return run.text == heading; });
-        ASSERT_NE(at, runs.end()) << r.part << ' ' << r.heading;
-        const QStringList lines = (at + 1)->text.split(QStringLiteral("\r\n"));
-        ASSERT_EQ(lines.size(), r.prefixes.size()) << r.part << ' ' << lines;
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            if (r.prefixes[i].isEmpty())
-                EXPECT_TRUE(lines[i].isEmpty()) << r.part << ' ' << lines;
-            else
-                EXPECT_TRUE(lines[i].startsWith(r.prefixes[i]) && lines[i].size() > 3)
-                    << r.part << ' ' << lines;
-        }
-    }
-}
-
 TEST(PartReportRuns, StylesAndColoursOfEachPart)
 {
     const QColor white(255, 255, 255);
