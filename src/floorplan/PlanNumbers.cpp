@@ -31,7 +31,8 @@ double leadingNumber(const QString &text)
         part.prepend(QLatin1Char('0'));
     bool ok = false;
     const double value = part.toDouble(&ok);
-    return ok ? value : 0.0;
+    // Too many digits give infinity, which every size check then refuses.
+    return ok || std::isinf(value) ? value : 0.0;
 }
 
 namespace {

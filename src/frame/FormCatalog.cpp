@@ -13,6 +13,7 @@
 #include "charts/loshu/frmMainFengShuiLoShu.h"
 #include "charts/loshu/frmSaveFengShuiLoShu.h"
 #include "floorplan/frmDisplay.h"
+#include "floorplan/frmMainFengShuiBagua.h"
 #include "floorplan/frmRoomAnalysis.h"
 #include "frame/MDI.h"
 #include "frame/frmAbout.h"
@@ -41,6 +42,7 @@ void registerAllForms()
     add<bazi::frmMainFengShuiBaZi>();
     add<bazi::frmFengShuiFourPillar>();
     add<bazi::frmSaveFengShuiBaZi>();
+    add<floorplan::frmMainFengShuiBagua>();
     add<floorplan::frmDisplay>();
     add<floorplan::frmRoomAnalysis>();
     add<loshu::frmMainFengShuiLoShu>();

@@ -1,0 +1,197 @@
+#include "BaguaEditorFixture.h"
+
+#include "floorplan/PlanFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+
+#include <functional>
+
+using namespace tessavo;
+using namespace tessavo::floorplan;
+using namespace tessavo::test;
+
+namespace {
+
+class PlanFileWindowTest : public BaguaEditorTest {
+protected:
+    // Plot 60 by 30; a room with a main entrance, a back entrance and a door
+    // at its top-left corner: a plan Save takes.
+    frmMainFengShuiBagua &savablePlan()
+    {
+        auto &w = openWithPlot("60", "30");
+        room = addRoom(w, QStringLiteral("HALL"), "20", "10");
+        w.plan().setPosition(room, 795, 1605);
+        click(w, room);
+        w.cmdFrontEntrence_Click();
+        w.cmdMEDirectionOk_Click();
+        w.mainEntranceDialog().widthBox->setText(QStringLiteral("5"));
+        w.cmdMEOk_Click();
+        click(w, room);
+        w.cmdBackEntrence_Click();
+        w.cmdBEDirectionOk_Click();
+        w.backEntranceDialog().widthBox->setText(QStringLiteral("2"));
+        w.cmdBEOk_Click();
+        click(w, room);
+        inputAnswers = {QStringLiteral("1")};
+        w.cmdDoor_Click();
+        w.cmdDoorDirectionOk_Click();
+        w.doorDialog().widthBox->setText(QStringLiteral("1"));
+        w.cmdDoorOk_Click();
+        clearMessages();
+        return w;
+    }
+
+    QString planPath() const { return planFilePath(folder.path()); }
+
+    QByteArray planFile() const
+    {
+        QFile file(planPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+    }
+
+    int room = 0;
+};
+
+const QByteArray kSavedPlan = "1,\"HALL\",795,1605,1605,1605,1\r\n"
+                              "2,\"Main Entrance\",795,1605,795,0,1\r\n"
+                              "3,\"Back Entrance\",795,1605,315,0,1\r\n"
+                              "4,\"\",795,1605,165,0,1\r\n";
+
+} // namespace
+
+TEST_F(PlanFileWindowTest, SaveChecksInOrderAndChangesNothingWhenRefused)
+{
+    const struct {
+        const char *what;
+        std::function<void(frmMainFengShuiBagua &)> spoil;
+        std::deque<MsgAnswer> answers;
+        QStringList shown;
+    } rows[] = {
+        {"no main entrance", [](auto &) { modGreatFengShui().MainEntranceExists = false; }, {},
+         {QStringLiteral("Please create Main Entrance")}},
+        {"no back entrance, going to make it",
+         [](auto &) { modGreatFengShui().BackEntranceExists = false; }, {MsgAnswer::Yes},
+         {QStringLiteral("There is no Back Entrance\r\nDo you want To create ?")}},
+        {"main entrance outside every element", [](auto &w) { w.plan().setPosition(2, 3600, 0); },
+         {}, {QStringLiteral("Main Entrance must be inside the room")}},
+        {"back entrance one twip too wide", [](auto &w) { w.plan().setPosition(3, 2100, 1605); },
+         {}, {QStringLiteral("Back Entrance must be inside the room")}},
+        {"no door", [](auto &w) { retireDoor(w.plan(), 4); modGreatFengShui().DoorExists = false; },
+         {}, {QStringLiteral("Please Create Doors")}},
+        {"rooms overlap", [](auto &) { modGreatFengShui().RoomsOverlap = true; }, {},
+         {QStringLiteral("You cannot overlap rooms")}},
+        {"not confirmed", [](auto &) {}, {MsgAnswer::No},
+         {QStringLiteral("Do you want to save the Plot Chart?")}},
+    };
+    for (const auto &r : rows) {
+        auto &w = savablePlan();
+        r.spoil(w);
+        fakes.messageBox->answers = r.answers;
+        w.Command2_Click();
+        EXPECT_EQ(messages(), r.shown) << r.what;
+        EXPECT_FALSE(QFile::exists(planPath())) << r.what;
+        EXPECT_EQ(w.plan().upperBound(), 4) << r.what;
+        mdi->cmdCallMainForm_Click(-1);
+        flushDeletes();
+        modGreatFengShui() = {};
+    }
+}
+
+TEST_F(PlanFileWindowTest, SaveWritesTheFileClearsThePlanAndOpenBringsItBack)
+{
+    auto &w = savablePlan();
+    w.findChild<QAction *>(QStringLiteral("mnuSave"))->trigger();
+    EXPECT_EQ(messages(), QStringList({QStringLiteral("Do you want to save the Plot Chart?"),
+                                       QStringLiteral("Saved succesfully")}));
+    EXPECT_EQ(planFile(), kSavedPlan);
+    EXPECT_EQ(w.plan().upperBound(), 0);
+    EXPECT_EQ(w.txtRoom(1), nullptr);
+    EXPECT_EQ(modGreatFengShui().RoomCount, 0);
+    EXPECT_FALSE(baguaEditorFields().RoomSelected);
+    // The flags and captions stay as the saved plan left them.
+    EXPECT_EQ(w.cmdFrontEntrence->text(), QStringLiteral("Delete Main Entrance"));
+    EXPECT_TRUE(modGreatFengShui().DoorExists);
+
+    // Open appends the file behind what the editor holds.
+    addRoom(w, QStringLiteral("NEW"), "5", "5");
+    clearMessages();
+    w.findChild<QAction *>(QStringLiteral("mnuOpen"))->trigger();
+    EXPECT_EQ(messages(), QStringList{QStringLiteral("Are You Sure You Want To Integrate Old Chart "
+                                                     "With New Chart ?")});
+    ASSERT_EQ(w.plan().upperBound(), 5);
+    EXPECT_EQ(modGreatFengShui().RoomCount, 5);
+    std::vector<PlanRecord> reopened = planRecords(w.plan());
+    reopened.erase(reopened.begin());
+    for (PlanRecord &record : reopened)
+        --record.index;
+    EXPECT_EQ(*planFileBytes(reopened), kSavedPlan);
+    EXPECT_EQ(modGreatFengShui().MainEntranceIndex, 3);
+    EXPECT_EQ(modGreatFengShui().BackEntranceIndex, 4);
+    EXPECT_TRUE(w.txtRoom(5)->isVisibleTo(w.picRoomLocation));
+    EXPECT_FALSE(w.cmdOpen->isEnabled());
+    EXPECT_TRUE(w.Command2->isEnabled());
+}
+
+TEST_F(PlanFileWindowTest, AFailedSaveKeepsThePlanAndSaysSo)
+{
+    auto &w = savablePlan();
+    fakes.programFolder->folder = folder.filePath(QStringLiteral("gone"));
+    w.Command2_Click();
+    ASSERT_EQ(fakes.messageBox->shown.size(), 2);
+    EXPECT_TRUE(lastMessage().startsWith(QStringLiteral("The Plot Chart could not be saved")));
+    EXPECT_EQ(lastIcon(), MsgIcon::Critical);
+    EXPECT_FALSE(messages().contains(QStringLiteral("Saved succesfully")));
+    EXPECT_EQ(w.plan().upperBound(), 4);
+    EXPECT_EQ(modGreatFengShui().RoomCount, 4);
+}
+
+TEST_F(PlanFileWindowTest, OpenRefusals)
+{
+    auto &w = openEditor();
+    w.cmdOpen_Click();
+    EXPECT_EQ(lastMessage(), QStringLiteral("Please reduced scale measure"));
+    w.txtPlotLength->setText(QStringLiteral("60"));
+    w.txtPlotWidth->setText(QStringLiteral("30"));
+    w.cmdMesure_Click();
+    w.cmdOpen_Click();
+    EXPECT_EQ(lastMessage(), QStringLiteral("You did not save any structure of plot"));
+
+    QFile file(planPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(kSavedPlan);
+    file.close();
+    addRoom(w, QStringLiteral("A"), "5", "5");
+    fakes.messageBox->answers = {MsgAnswer::No};
+    w.cmdOpen_Click();
+    EXPECT_EQ(w.plan().upperBound(), 1);
+    EXPECT_TRUE(w.cmdOpen->isEnabled());
+}
+
+TEST_F(PlanFileWindowTest, ABrokenFileChangesNothingAndNamesTheLine)
+{
+    const struct {
+        const char *file;
+        int line;
+    } rows[] = {
+        {"missing-quote.txt", 1}, {"short-record.txt", 2}, {"width-not-number.txt", 3},
+        {"negative-size.txt", 2}, {"two-points.txt", 2},   {"extra-field.txt", 3},
+    };
+    auto &w = openWithPlot("60", "30");
+    addRoom(w, QStringLiteral("A"), "5", "5");
+    const QDir data(QStringLiteral(TESSAVO_FLOORPLAN_DATA));
+    for (const auto &r : rows) {
+        QFile::remove(planPath());
+        ASSERT_TRUE(QFile::copy(data.filePath(QString::fromLatin1(r.file)), planPath())) << r.file;
+        clearMessages();
+        w.cmdOpen_Click();
+        EXPECT_TRUE(lastMessage().contains(QStringLiteral("Line %1 of Structure.txt").arg(r.line)))
+            << r.file << ": " << lastMessage().toStdString();
+        EXPECT_EQ(lastIcon(), MsgIcon::Critical);
+        EXPECT_EQ(w.plan().upperBound(), 1) << r.file;
+        EXPECT_EQ(modGreatFengShui().RoomCount, 1) << r.file;
+        EXPECT_FALSE(modGreatFengShui().MainEntranceExists) << r.file;
+        EXPECT_TRUE(w.cmdOpen->isEnabled()) << r.file;
+    }
+}
