@@ -1,7 +1,7 @@
 // The Ba Zi tool from end to end, as a user drives it with the mouse and the
 // keyboard: main window, input, result, report, saved file, back.
 
-#include "../kua/KuaReportRuns.h"
+#include "ReportRunsSeen.h"
 #include "BaZiWindowFixture.h"
 
 #include "charts/bazi/frmSaveFengShuiBaZi.h"

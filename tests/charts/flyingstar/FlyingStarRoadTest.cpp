@@ -1,7 +1,7 @@
 // The Flying Star tool from end to end, as a user drives it with the mouse
 // and the keyboard: main window, input, chart, report, saved file, back.
 
-#include "../kua/KuaReportRuns.h"
+#include "ReportRunsSeen.h"
 #include "FlyingStarWindowFixture.h"
 
 #include "charts/flyingstar/frmSaveFengShuiFlyingStar.h"

@@ -1,4 +1,4 @@
-#include "KuaReportRuns.h"
+#include "ReportRunsSeen.h"
 #include "KuaWindowFixture.h"
 
 #include "charts/kua/frmSaveFengShuiKuaNumber.h"

@@ -1,7 +1,7 @@
 // The Kua number tool from end to end, as a user drives it with the mouse and
 // the keyboard: main window, input, result, report, saved file, back, exit.
 
-#include "KuaReportRuns.h"
+#include "ReportRunsSeen.h"
 #include "KuaWindowFixture.h"
 
 #include "charts/kua/frmSaveFengShuiKuaNumber.h"

@@ -1,7 +1,7 @@
 // The Lo Shu tool from end to end, as a user drives it with the mouse and the
 // keyboard: main window, input, square, report, saved file, back.
 
-#include "../kua/KuaReportRuns.h"
+#include "ReportRunsSeen.h"
 #include "LoShuWindowFixture.h"
 
 #include "charts/loshu/frmSaveFengShuiLoShu.h"

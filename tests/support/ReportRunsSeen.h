@@ -1,6 +1,6 @@
 #pragma once
 
-// What a Kua report looks like once written into a rich text box or read
+// What a report looks like once written into a rich text box or read
 // back from its file: the report runs with their formatting carried forward,
 // adjacent runs of the same formatting merged.
 

@@ -1,0 +1,1 @@
+// Carries the precompiled headers shared by the logic tests.
