@@ -1,5 +1,7 @@
 #include "floorplan/PlanNumbers.h"
 
+#include "platform/Text.h"
+
 #include <QRegularExpression>
 
 #include <cfloat>
@@ -35,26 +37,11 @@ double leadingNumber(const QString &text)
     return ok || std::isinf(value) ? value : 0.0;
 }
 
-namespace {
-
-QString withoutBlanks(const QString &text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
-
-} // namespace
-
 std::optional<double> toNumber(const QString &text)
 {
     static const QRegularExpression plain(
         QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
-    const QString trimmed = withoutBlanks(text);
+    const QString trimmed = trimSpaces(text);
     if (!plain.match(trimmed).hasMatch())
         return std::nullopt;
     bool ok = false;
