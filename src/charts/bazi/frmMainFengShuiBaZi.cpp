@@ -1,23 +1,22 @@
 #include "charts/bazi/frmMainFengShuiBaZi.h"
 
+#include "charts/PersonEntry.h"
 #include "charts/bazi/BaZiCalc.h"
 #include "charts/bazi/Ephemeris.h"
 #include "charts/bazi/frmFengShuiFourPillar.h"
 #include "charts/bazi/modFengShuiFourPillar.h"
 #include "frame/HelpMenu.h"
 #include "frame/MDI.h"
+#include "frame/WindowParts.h"
 #include "platform/Controls.h"
 #include "platform/FormRegistry.h"
 #include "platform/Services.h"
 #include "platform/Text.h"
 #include "platform/Twips.h"
 
-#include <QAction>
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -140,8 +139,10 @@ frmMainFengShuiBaZi::frmMainFengShuiBaZi() : Form(QString::fromLatin1(kName), Fo
     Label1[0]->setBuddy(txtName);
 
     Label1[1] = makeCaption(1, QStringLiteral("Enter Date of Birth"), Frame1, 120, 1365);
-    m_birthDate = std::make_unique<BirthDateEntry>(Frame1, birthDateLayout());
-    Label1[1]->setBuddy(m_birthDate->cboMonth());
+    m_person = std::make_unique<PersonEntry>(
+        txtName, std::make_unique<BirthDateEntry>(Frame1, birthDateLayout()),
+        NameCheck{QStringLiteral("Please Enter Your Name"), MsgIcon::Critical, true});
+    Label1[1]->setBuddy(birthDate().cboMonth());
 
     Label1[5] = makeCaption(5, QStringLiteral("Enter Time of Birth"), Frame1, 120, 1860);
     cboHH = makeList(QStringLiteral("cboHH"), numberList(1, 12), Frame1, 1920, 550);
@@ -159,16 +160,14 @@ frmMainFengShuiBaZi::frmMainFengShuiBaZi() : Form(QString::fromLatin1(kName), Fo
     optFemale = new QRadioButton(kFemale, Frame1);
     optFemale->setObjectName(QStringLiteral("optFemale"));
     optFemale->setGeometry(twips::rect(2865, 2280, 975, 255));
-    m_sexGroup = new QButtonGroup(this);
-    m_sexGroup->addButton(optMale);
-    m_sexGroup->addButton(optFemale);
+    m_person->setSexOptions(this, optMale, optFemale);
+    m_person->setSexCheck({QStringLiteral("Please Select Your Gender"), nullptr});
     Label1[2]->setBuddy(optMale);
 
-    cmdCalculation = new QPushButton(QStringLiteral("Analyze My Ba Zi"), this);
-    cmdCalculation->setObjectName(QStringLiteral("cmdCalculation"));
-    cmdCalculation->setGeometry(twips::rect(2500, 3720, 5535, 375));
+    cmdCalculation = makeButton(QStringLiteral("cmdCalculation"), QStringLiteral("Analyze My Ba Zi"),
+                                this, twips::rect(2500, 3720, 5535, 375),
+                                [this] { cmdCalculation_Click(); });
     setVerdana(cmdCalculation, 8.25, true);
-    connect(cmdCalculation, &QPushButton::clicked, this, [this] { cmdCalculation_Click(); });
 
     Label37 = makeLinkLabel(QStringLiteral("Label37"), QString(), this);
     Label37->setGeometry(twips::rect(112, 4200, 7860, 795));
@@ -177,36 +176,19 @@ frmMainFengShuiBaZi::frmMainFengShuiBaZi() : Form(QString::fromLatin1(kName), Fo
 
     // Below the window's bottom edge: out of sight, but the keyboard still
     // reaches the button and the box.
-    Command1 = new QPushButton(QStringLiteral("Command1"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twips::rect(1320, 6600, 1215, 495));
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    Command1 = makeButton(QStringLiteral("Command1"), QStringLiteral("Command1"), this,
+                          twips::rect(1320, 6600, 1215, 495), [this] { Command1_Click(); });
     Label1[4] = makeCaption(4, QStringLiteral("Enter Longitude of Birth Place (Degree Only)"), this,
                             135, 7230, 3825);
     txtLongitude = makeBox(QStringLiteral("txtLongitude"), kDefaultLongitude, this, 4290, 7170,
                            500, 300);
     Label1[4]->setBuddy(txtLongitude);
 
-    const QList<QWidget *> tabOrder = {txtName,
-                                       m_birthDate->cboMonth(),
-                                       m_birthDate->cboDate(),
-                                       m_birthDate->cboYear(),
-                                       cboHH,
-                                       cboMM,
-                                       cboSS,
-                                       cboAMPM,
-                                       cmdCalculation,
-                                       txtLongitude,
-                                       Command1,
-                                       optFemale,
-                                       optMale};
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    setTabChain({txtName, birthDate().cboMonth(), birthDate().cboDate(), birthDate().cboYear(),
+                 cboHH, cboMM, cboSS, cboAMPM, cmdCalculation, txtLongitude, Command1, optFemale,
+                 optMale});
 
-    QMenu *mnuFile = addMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
-    QAction *mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
-    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    addFileMenu(this, {{"mnuExit", "E&xit", [this] { mnuExit_Click(); }}});
     addHelpMenu(this);
 
     wireLinkLabels(this);
@@ -216,7 +198,7 @@ frmMainFengShuiBaZi::~frmMainFengShuiBaZi() = default;
 
 void frmMainFengShuiBaZi::Form_Load()
 {
-    m_birthDate->select(0, 0, 0);
+    birthDate().select(0, 0, 0);
     for (QComboBox *list : {cboHH, cboMM, cboSS, cboAMPM})
         list->setCurrentIndex(0);
     optMale->setChecked(true);
@@ -231,16 +213,7 @@ void frmMainFengShuiBaZi::Form_Unload()
 
 bool frmMainFengShuiBaZi::ValidateInput()
 {
-    if (trimSpaces(txtName->text()).isEmpty()) {
-        MsgBox(QStringLiteral("Please Enter Your Name"), MsgButtons::Ok, MsgIcon::Critical);
-        txtName->setFocus();
-        return false;
-    }
-    if (!optMale->isChecked() && !optFemale->isChecked()) {
-        MsgBox(QStringLiteral("Please Select Your Gender"), MsgButtons::Ok, MsgIcon::Critical);
-        return false;
-    }
-    return m_birthDate->validate();
+    return m_person->validate();
 }
 
 void frmMainFengShuiBaZi::cmdCalculation_Click()
@@ -249,10 +222,10 @@ void frmMainFengShuiBaZi::cmdCalculation_Click()
         return;
 
     FourPillarModule &module = modFengShuiFourPillar();
-    module.BaZiUserName = trimSpaces(txtName->text());
-    module.BaZiBirthYear = static_cast<qint16>(numberIn(m_birthDate->yearText()));
-    module.BaZiBirthMonth = trimSpaces(m_birthDate->monthText());
-    module.BaZiBirthDay = static_cast<qint16>(numberIn(m_birthDate->dayText()));
+    module.BaZiUserName = m_person->name();
+    module.BaZiBirthYear = static_cast<qint16>(m_person->year().toInt());
+    module.BaZiBirthMonth = m_person->month();
+    module.BaZiBirthDay = static_cast<qint16>(m_person->day().toInt());
     module.BaZiBirthHour = static_cast<qint16>(numberIn(cboHH->currentText()));
     module.BaZiBirthMinute = static_cast<qint16>(cboMM->currentIndex() + 1);
     module.BaZiBirthSecond = static_cast<qint16>(numberIn(cboSS->currentText()));
@@ -262,7 +235,7 @@ void frmMainFengShuiBaZi::cmdCalculation_Click()
     const qint16 longitude = trimSpaces(txtLongitude->text()).toShort(&isNumber);
     if (isNumber)
         module.BaZiLongitude = longitude;
-    module.BaZiUserSex = optMale->isChecked() ? kMale : kFemale;
+    module.BaZiUserSex = m_person->sex();
 
     CalcYearPillar(module.BaZiBirthYear);
     CalcMonthPillar();
@@ -279,8 +252,8 @@ void frmMainFengShuiBaZi::cmdCalculation_Click()
 
 void frmMainFengShuiBaZi::Command1_Click()
 {
-    probeEphemeris(numberIn(m_birthDate->yearText()), m_birthDate->monthPosition() + 1,
-                   numberIn(m_birthDate->dayText()),
+    probeEphemeris(m_person->year().toInt(), birthDate().monthPosition() + 1,
+                   m_person->day().toInt(),
                    ephemerisHour(numberIn(cboHH->currentText()), numberIn(cboMM->currentText())));
 }
 

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "charts/BirthDateEntry.h"
+#include "charts/PersonEntry.h"
 #include "platform/Form.h"
 
 #include <array>
 #include <memory>
 
-class QButtonGroup;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
@@ -37,8 +36,8 @@ public:
     void Command1_Click();
     void mnuExit_Click();
 
-    const BirthDateEntry &birthDate() const { return *m_birthDate; }
-    BirthDateEntry &birthDate() { return *m_birthDate; }
+    const BirthDateEntry &birthDate() const { return m_person->birthDate(); }
+    BirthDateEntry &birthDate() { return m_person->birthDate(); }
 
     Label *Label14;
     Label *Label3;
@@ -62,8 +61,7 @@ public:
 private:
     bool ValidateInput();
 
-    std::unique_ptr<BirthDateEntry> m_birthDate;
-    QButtonGroup *m_sexGroup;
+    std::unique_ptr<PersonEntry> m_person;
 };
 
 } // namespace bazi

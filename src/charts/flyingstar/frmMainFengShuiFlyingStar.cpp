@@ -1,14 +1,15 @@
 #include "charts/flyingstar/frmMainFengShuiFlyingStar.h"
 
+#include "charts/PersonEntry.h"
 #include "charts/flyingstar/FlyingStarCalc.h"
 #include "charts/flyingstar/frmFlyingStar.h"
 #include "frame/HelpMenu.h"
 #include "frame/MDI.h"
+#include "frame/WindowParts.h"
 #include "frame/modHelp.h"
 #include "platform/Controls.h"
 #include "platform/FormRegistry.h"
 #include "platform/Services.h"
-#include "platform/Text.h"
 #include "platform/Twips.h"
 
 #include <QAction>
@@ -111,9 +112,11 @@ frmMainFengShuiFlyingStar::frmMainFengShuiFlyingStar()
     Frame4 = makeFrame(QStringLiteral("Frame4"),
                        QStringLiteral("Input the Year when your house was built"), fraBirthDay, 240,
                        140, 6015, 680);
-    m_birthDate = std::make_unique<BirthDateEntry>(Frame4, builtDateLayout());
-    for (QComboBox *list :
-         {m_birthDate->cboDate(), m_birthDate->cboMonth(), m_birthDate->cboYear()})
+    // A name of blanks is a name.
+    m_person = std::make_unique<PersonEntry>(
+        txtFirstName, std::make_unique<BirthDateEntry>(Frame4, builtDateLayout()),
+        NameCheck{QStringLiteral("Please Enter Your First Name"), MsgIcon::Information, false});
+    for (QComboBox *list : {birthDate().cboDate(), birthDate().cboMonth(), birthDate().cboYear()})
         styleEntry(list);
 
     Frame3 = makeFrame(QStringLiteral("Frame3"), QStringLiteral("Input Range of Degree"),
@@ -132,13 +135,11 @@ frmMainFengShuiFlyingStar::frmMainFengShuiFlyingStar()
     styleEntry(cboRangeOfDegree);
     Label3->setBuddy(cboRangeOfDegree);
 
-    cmdNext = new QPushButton(QStringLiteral("Plot Flying Star &Chart "), Frame3);
-    cmdNext->setObjectName(QStringLiteral("cmdNext"));
-    cmdNext->setGeometry(twips::rect(3480, 840, 2325, 315));
+    cmdNext = makeButton(QStringLiteral("cmdNext"), QStringLiteral("Plot Flying Star &Chart "),
+                         Frame3, twips::rect(3480, 840, 2325, 315), [this] { cmdNext_Click(); });
     setVerdana(cmdNext, 8.25, true);
     // Dark text on the light button, not the window's white.
     setForeground(cmdNext, Qt::black);
-    connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
 
     Label37 = makeLinkLabel(QStringLiteral("Label37"), QString(), this);
     Label37->setGeometry(twips::rect(15, 4560, 6720, 675));
@@ -146,19 +147,15 @@ frmMainFengShuiFlyingStar::frmMainFengShuiFlyingStar()
     for (Label *link : {Label61, Label37})
         setForeground(link, kLinkText);
 
-    const QList<QWidget *> tabOrder = {
-        txtFirstName,           m_birthDate->cboDate(), m_birthDate->cboMonth(),
-        m_birthDate->cboYear(), cboRangeOfDegree,       cmdNext};
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    setTabChain({txtFirstName, birthDate().cboDate(), birthDate().cboMonth(),
+                 birthDate().cboYear(), cboRangeOfDegree, cmdNext});
 
-    nuFile = addMenu(QStringLiteral("nuFile"), QStringLiteral("&File"));
-    mnuNext = nuFile->addAction(QStringLiteral("Plot Flying Star &Chart "));
-    mnuNext->setObjectName(QStringLiteral("mnuNext"));
-    mnuExit = nuFile->addAction(QStringLiteral("E&xit"));
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
-    connect(mnuNext, &QAction::triggered, this, [this] { mnuNext_Click(); });
-    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    nuFile = addFileMenu(this,
+                         {{"mnuNext", "Plot Flying Star &Chart ", [this] { mnuNext_Click(); }},
+                          {"mnuExit", "E&xit", [this] { mnuExit_Click(); }}},
+                         QStringLiteral("nuFile"));
+    mnuNext = nuFile->findChild<QAction *>(QStringLiteral("mnuNext"));
+    mnuExit = nuFile->findChild<QAction *>(QStringLiteral("mnuExit"));
     addHelpMenu(this);
 
     wireLinkLabels(this);
@@ -171,7 +168,7 @@ void frmMainFengShuiFlyingStar::Form_Load()
     // The window loads on whatever the user answers.
     RemindUpdateCheck();
     const BirthDateEntryLayout defaults = builtDateLayout();
-    m_birthDate->select(defaults.dayPos, defaults.monthPos, defaults.yearPos);
+    birthDate().select(defaults.dayPos, defaults.monthPos, defaults.yearPos);
     cboRangeOfDegree->setCurrentIndex(0);
     placeAsToolWindow();
 }
@@ -191,14 +188,7 @@ bool frmMainFengShuiFlyingStar::txtFirstName_KeyPress(int keyAscii)
 
 bool frmMainFengShuiFlyingStar::ValidateInput()
 {
-    // A name of blanks is a name.
-    if (txtFirstName->text().isEmpty()) {
-        MsgBox(QStringLiteral("Please Enter Your First Name"), MsgButtons::Ok,
-               MsgIcon::Information);
-        txtFirstName->setFocus();
-        return false;
-    }
-    return m_birthDate->validate();
+    return m_person->validate();
 }
 
 void frmMainFengShuiFlyingStar::cmdNext_Click()
@@ -207,7 +197,7 @@ void frmMainFengShuiFlyingStar::cmdNext_Click()
         return;
 
     FlyingStarModule &module = modFlyingStar();
-    module.BuiltYear = trimSpaces(m_birthDate->yearText()).toShort();
+    module.BuiltYear = m_person->year().toShort();
     FindPeriod();
 
     const FlyingStarChart chart = chartFor(module.PeriodNumber, cboRangeOfDegree->currentIndex());

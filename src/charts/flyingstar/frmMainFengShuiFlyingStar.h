@@ -1,6 +1,6 @@
 #pragma once
 
-#include "charts/BirthDateEntry.h"
+#include "charts/PersonEntry.h"
 #include "platform/Form.h"
 
 #include <memory>
@@ -35,8 +35,8 @@ public:
     void mnuNext_Click();
     void mnuExit_Click();
 
-    const BirthDateEntry &birthDate() const { return *m_birthDate; }
-    BirthDateEntry &birthDate() { return *m_birthDate; }
+    const BirthDateEntry &birthDate() const { return m_person->birthDate(); }
+    BirthDateEntry &birthDate() { return m_person->birthDate(); }
 
     // First stars of the facing and the mountain flight of the last plot,
     // kept while the window is loaded.
@@ -68,7 +68,7 @@ private:
     // Upper-cases a typed lower-case letter; false when the key was handled.
     bool txtFirstName_KeyPress(int keyAscii);
 
-    std::unique_ptr<BirthDateEntry> m_birthDate;
+    std::unique_ptr<PersonEntry> m_person;
 };
 
 } // namespace flyingstar

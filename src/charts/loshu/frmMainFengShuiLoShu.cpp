@@ -1,40 +1,23 @@
 #include "charts/loshu/frmMainFengShuiLoShu.h"
 
+#include "charts/PersonEntry.h"
 #include "charts/loshu/FitLabel.h"
 #include "charts/loshu/LoShuCalc.h"
 #include "charts/loshu/frmLoshu.h"
 #include "charts/loshu/modFengShuiLoshu.h"
 #include "frame/HelpMenu.h"
 #include "frame/MDI.h"
+#include "frame/WindowParts.h"
 #include "platform/Controls.h"
 #include "platform/FormRegistry.h"
-#include "platform/Services.h"
-#include "platform/Text.h"
 #include "platform/Twips.h"
 
-#include <QButtonGroup>
-#include <QComboBox>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 
 namespace tessavo::loshu {
 
 namespace {
-
-const QString kMale = QStringLiteral("Male");
-const QString kFemale = QStringLiteral("Female");
-
-// A caption that sizes itself to its text.
-Label *makeCaption(const QString &name, const QString &caption, QWidget *parent, double left,
-                   double top)
-{
-    auto *label = new Label(name, caption, parent);
-    label->move(twips::point(left, top));
-    label->adjustSize();
-    return label;
-}
 
 // The two links below the entries: dark olive on white.
 Label *makeLink(const QString &name, QWidget *parent, double left, double top, double width,
@@ -80,51 +63,22 @@ frmMainFengShuiLoShu::frmMainFengShuiLoShu() : Form(QString::fromLatin1(kName), 
     fraDetails->setObjectName(QStringLiteral("fraDetails"));
     fraDetails->setGeometry(twips::rect(60, 1620, 4845, 1695));
 
-    Label1 = makeCaption(QStringLiteral("Label1"), QStringLiteral("Name"), fraDetails, 480, 360);
-    txtName = new QLineEdit(fraDetails);
-    txtName->setObjectName(QStringLiteral("txtName"));
-    txtName->setGeometry(twips::rect(1050, 270, 3705, 345));
-    Label1->setBuddy(txtName);
-
-    Label2 =
-        makeCaption(QStringLiteral("Label2"), QStringLiteral("Birth Day"), fraDetails, 180, 810);
-    m_birthDate = std::make_unique<BirthDateEntry>(fraDetails, kuaBirthDateLayout());
-    Label2->setBuddy(m_birthDate->cboDate());
-
-    Label5 = makeCaption(QStringLiteral("Label5"), QStringLiteral("Sex"), fraDetails, 630, 1260);
-    m_sexGroup = new QButtonGroup(this);
-    m_sexGroup->setExclusive(true);
-    const struct {
-        const QString &caption;
-        double left;
-        double width;
-    } sexes[] = {{kMale, 1080, 735}, {kFemale, 1950, 915}};
-    for (int i = 0; i < 2; ++i) {
-        optSex[i] = new QRadioButton(sexes[i].caption, fraDetails);
-        optSex[i]->setObjectName(arrayName(QStringLiteral("optSex"), i));
-        optSex[i]->setGeometry(twips::rect(sexes[i].left, 1260, sexes[i].width, 225));
-        m_sexGroup->addButton(optSex[i], i);
-    }
-    Label5->setBuddy(optSex[0]);
+    DetailsFrame details = fillDetailsFrame(this, fraDetails);
+    Label1 = details.Label1;
+    txtName = details.txtName;
+    Label2 = details.Label2;
+    Label5 = details.Label5;
+    optSex = details.optSex;
 
     // Captions from the link table.
     Label14 = makeLink(QStringLiteral("Label14"), this, 75, 3390, 4830, 195);
     Label3 = makeLink(QStringLiteral("Label3"), this, 255, 3630, 4470, 195);
 
-    cmdProceed = new QPushButton(QStringLiteral("Calculate My &Lo-Shu Square"), this);
-    cmdProceed->setObjectName(QStringLiteral("cmdProceed"));
-    cmdProceed->setGeometry(twips::rect(120, 3960, 4785, 375));
-    connect(cmdProceed, &QPushButton::clicked, this, [this] { cmdProceed_Click(); });
-
-    const QList<QWidget *> tabOrder = {txtName,
-                                       m_birthDate->cboDate(),
-                                       m_birthDate->cboMonth(),
-                                       m_birthDate->cboYear(),
-                                       optSex[0],
-                                       optSex[1],
-                                       cmdProceed};
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    cmdProceed = makeButton(QStringLiteral("cmdProceed"),
+                            QStringLiteral("Calculate My &Lo-Shu Square"), this,
+                            twips::rect(120, 3960, 4785, 375), [this] { cmdProceed_Click(); });
+    finishDetailsFrame(details, cmdProceed);
+    m_person = std::move(details.entry);
 
     wireLinkLabels(this);
     shrinkToFit(Label14);
@@ -137,7 +91,7 @@ void frmMainFengShuiLoShu::Form_Load()
 {
     // The same lists and default date (1 January 1970) as the Kua number window.
     const BirthDateEntryLayout defaults = kuaBirthDateLayout();
-    m_birthDate->select(defaults.dayPos, defaults.monthPos, defaults.yearPos);
+    m_person->birthDate().select(defaults.dayPos, defaults.monthPos, defaults.yearPos);
     placeAsToolWindow();
 }
 
@@ -148,18 +102,7 @@ void frmMainFengShuiLoShu::Form_Unload()
 
 bool frmMainFengShuiLoShu::ValidateInput()
 {
-    // A name of blanks is a name.
-    if (txtName->text().isEmpty()) {
-        MsgBox(QStringLiteral("Please Enter Your Name"), MsgButtons::Ok, MsgIcon::Critical);
-        txtName->setFocus();
-        return false;
-    }
-    if (!optSex[0]->isChecked() && !optSex[1]->isChecked()) {
-        MsgBox(QStringLiteral("Please Specify Your Sex"), MsgButtons::Ok, MsgIcon::Critical);
-        cmdProceed->setFocus();
-        return false;
-    }
-    return m_birthDate->validate();
+    return m_person->validate();
 }
 
 void frmMainFengShuiLoShu::cmdProceed_Click()
@@ -168,13 +111,13 @@ void frmMainFengShuiLoShu::cmdProceed_Click()
         return;
 
     FengShuiLoshuModule &module = modFengShuiLoshu();
-    module.LoShuUserName = trimSpaces(txtName->text());
-    module.LoShuUserSex = optSex[0]->isChecked() ? kMale : kFemale;
-    module.LoShuBirthDay = trimSpaces(m_birthDate->dayText());
-    module.LoShuBirthMonth = trimSpaces(m_birthDate->monthText());
+    module.LoShuUserName = m_person->name();
+    module.LoShuUserSex = m_person->sex();
+    module.LoShuBirthDay = m_person->day();
+    module.LoShuBirthMonth = m_person->month();
     // The year is used as picked: January and February births are not moved
     // back a year here.
-    module.LoShuBirthYear = trimSpaces(m_birthDate->yearText());
+    module.LoShuBirthYear = m_person->year();
     module.LoShuBirthDate =
         module.LoShuBirthDay + u' ' + module.LoShuBirthMonth + u' ' + module.LoShuBirthYear;
 

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "charts/BirthDateEntry.h"
+#include "charts/PersonEntry.h"
 #include "platform/Form.h"
 
 #include <array>
 #include <memory>
 
-class QButtonGroup;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
@@ -34,8 +33,8 @@ public:
     void Form_Unload() override;
     void cmdProceed_Click();
 
-    const BirthDateEntry &birthDate() const { return *m_birthDate; }
-    BirthDateEntry &birthDate() { return *m_birthDate; }
+    const BirthDateEntry &birthDate() const { return m_person->birthDate(); }
+    BirthDateEntry &birthDate() { return m_person->birthDate(); }
 
     Label *Label6;
     Label *Label4;
@@ -52,8 +51,7 @@ public:
 private:
     bool ValidateInput();
 
-    std::unique_ptr<BirthDateEntry> m_birthDate;
-    QButtonGroup *m_sexGroup;
+    std::unique_ptr<PersonEntry> m_person;
 };
 
 } // namespace loshu

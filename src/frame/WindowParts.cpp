@@ -1,0 +1,43 @@
+#include "frame/WindowParts.h"
+
+#include "platform/Form.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPushButton>
+
+namespace tessavo {
+
+QMenu *addFileMenu(Form *window, const QList<MenuEntry> &entries, const QString &name,
+                   const QString &caption)
+{
+    QMenu *menu = window->addMenu(name, caption);
+    for (const MenuEntry &entry : entries) {
+        if (!entry.caption) {
+            menu->addSeparator()->setObjectName(QString::fromLatin1(entry.name));
+            continue;
+        }
+        QAction *action = menu->addAction(QString::fromLatin1(entry.caption));
+        action->setObjectName(QString::fromLatin1(entry.name));
+        QObject::connect(action, &QAction::triggered, window, entry.handler);
+    }
+    return menu;
+}
+
+QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent,
+                        const QRect &geometry, std::function<void()> onClick)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    QObject::connect(button, &QPushButton::clicked, button, std::move(onClick));
+    return button;
+}
+
+void setTabChain(const QList<QWidget *> &widgets)
+{
+    for (qsizetype i = 1; i < widgets.size(); ++i)
+        QWidget::setTabOrder(widgets[i - 1], widgets[i]);
+}
+
+} // namespace tessavo

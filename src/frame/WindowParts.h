@@ -1,0 +1,41 @@
+#pragma once
+
+// Pieces the tool windows build the same way: the File menu from a table of
+// entries, a named push button wired to its handler, and a tab order given
+// as one list.
+
+#include <QList>
+#include <QRect>
+#include <QString>
+
+#include <functional>
+
+class QMenu;
+class QPushButton;
+class QWidget;
+
+namespace tessavo {
+
+class Form;
+
+struct MenuEntry {
+    const char *name;
+    // Without a caption the entry is a separator carrying the name.
+    const char *caption;
+    std::function<void()> handler;
+};
+
+// Adds the menu (by default "mnuFile", "&File") to the window's menu bar with
+// the entries in order, each named and connected to its handler.
+QMenu *addFileMenu(Form *window, const QList<MenuEntry> &entries,
+                   const QString &name = QStringLiteral("mnuFile"),
+                   const QString &caption = QStringLiteral("&File"));
+
+// A push button named and placed (geometry in pixels) whose click runs onClick.
+QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent,
+                        const QRect &geometry, std::function<void()> onClick);
+
+// Tab moves through the widgets in the order listed.
+void setTabChain(const QList<QWidget *> &widgets);
+
+} // namespace tessavo
