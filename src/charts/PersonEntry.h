@@ -56,9 +56,9 @@ public:
     // message, moves the focus as the window wants and returns false.
     bool validate() const;
 
-    QString name() const;  // blanks removed
-    QString sex() const;   // "Male" when that option is picked, else "Female"
-    QString day() const;   // the picked texts, blanks removed
+    QString name() const; // blanks removed
+    QString sex() const;  // "Male" when that option is picked, else "Female"
+    QString day() const;  // the picked texts, blanks removed
     QString month() const;
     QString year() const;
 

@@ -3,16 +3,15 @@
 #include "floorplan/BaguaReports.h"
 #include "floorplan/frmRoomAnalysis.h"
 #include "frame/HelpMenu.h"
+#include "frame/WindowParts.h"
 #include "frame/MDI.h"
 #include "platform/Controls.h"
 #include "platform/FormRegistry.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QGroupBox>
-#include <QMenu>
 #include <QPushButton>
 
 namespace tessavo::floorplan {
@@ -148,22 +147,17 @@ frmDisplay::frmDisplay() : Form(QString::fromLatin1(kName), FormKind::Child)
                         Picture2, kLegendLeft, 3480, kLegendWidth, 810);
     setForeground(Label11, kLegendNote);
 
-    cmdBack = new QPushButton(QStringLiteral("&Back"), Picture2);
-    cmdBack->setObjectName(QStringLiteral("cmdBack"));
-    cmdBack->setGeometry(twips::rect(480, 4320, 2415, 375));
+    cmdBack = makeButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), Picture2,
+                         twips::rect(480, 4320, 2415, 375), [this] { cmdBack_Click(); });
     setVerdana(cmdBack, 8.25, true);
     setButtonBack(cmdBack, kButtonBack);
-    connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
 
     Label12 = makeLinkLabel(QStringLiteral("Label12"), QString(), this);
     Label12->setGeometry(twips::rect(30, 5880, 8340, 495));
     Label12->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setForeground(Label12, QColor(0, 0, 255));
 
-    QMenu *mnuFile = addMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
-    QAction *mnuBack = mnuFile->addAction(QStringLiteral("&Back"));
-    mnuBack->setObjectName(QStringLiteral("mnuBack"));
-    connect(mnuBack, &QAction::triggered, this, [this] { mnuBack_Click(); });
+    addFileMenu(this, {{"mnuBack", "&Back", [this] { mnuBack_Click(); }}});
     addHelpMenu(this);
 
     wireLinkLabels(this);

@@ -7,6 +7,7 @@
 #include "floorplan/PlanRules.h"
 #include "floorplan/PlotWidgets.h"
 #include "frame/HelpMenu.h"
+#include "frame/WindowParts.h"
 #include "frame/MDI.h"
 #include "frame/modHelp.h"
 #include "platform/Controls.h"
@@ -14,7 +15,6 @@
 #include "platform/Text.h"
 #include "platform/Twips.h"
 
-#include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDir>
@@ -23,7 +23,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -589,23 +588,11 @@ void frmMainFengShuiBagua::buildTexts()
 
 void frmMainFengShuiBagua::buildMenus()
 {
-    QMenu *mnuFile = addMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
-    const struct {
-        const char *name;
-        const char *caption;
-        void (frmMainFengShuiBagua::*handler)();
-    } entries[] = {
-        {"mnuBaguaChart", "Generate Bagua &Chart", &frmMainFengShuiBagua::mnuBaguaChart_Click},
-        {"mnuOpen", "&Open", &frmMainFengShuiBagua::mnuOpen_Click},
-        {"mnuSave", "&Save", &frmMainFengShuiBagua::mnuSave_Click},
-        {"mnuExit", "E&xit", &frmMainFengShuiBagua::mnuExit_Click},
-    };
-    for (const auto &e : entries) {
-        QAction *action = mnuFile->addAction(latin(e.caption));
-        action->setObjectName(latin(e.name));
-        const auto handler = e.handler;
-        connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-    }
+    addFileMenu(this,
+                {{"mnuBaguaChart", "Generate Bagua &Chart", [this] { mnuBaguaChart_Click(); }},
+                 {"mnuOpen", "&Open", [this] { mnuOpen_Click(); }},
+                 {"mnuSave", "&Save", [this] { mnuSave_Click(); }},
+                 {"mnuExit", "E&xit", [this] { mnuExit_Click(); }}});
     addHelpMenu(this);
 }
 

@@ -1,6 +1,7 @@
 #include "floorplan/frmRoomAnalysis.h"
 
 #include "frame/HelpMenu.h"
+#include "frame/WindowParts.h"
 #include "frame/MDI.h"
 #include "platform/Controls.h"
 #include "platform/FormRegistry.h"
@@ -8,9 +9,7 @@
 #include "platform/Services.h"
 #include "platform/Twips.h"
 
-#include <QAction>
 #include <QGroupBox>
-#include <QMenu>
 #include <QPushButton>
 
 namespace tessavo::floorplan {
@@ -56,10 +55,7 @@ frmRoomAnalysis::frmRoomAnalysis() : Form(QString::fromLatin1(kName), FormKind::
     connect(RTB, &RichTextBox::MouseMove, this, &frmRoomAnalysis::RTB_MouseMove);
     connect(RTB, &RichTextBox::MouseUp, this, &frmRoomAnalysis::RTB_MouseUp);
 
-    QMenu *mnuFile = addMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
-    QAction *mnuOk = mnuFile->addAction(QStringLiteral("&Ok"));
-    mnuOk->setObjectName(QStringLiteral("mnuOk"));
-    connect(mnuOk, &QAction::triggered, this, [this] { mnuOk_Click(); });
+    addFileMenu(this, {{"mnuOk", "&Ok", [this] { mnuOk_Click(); }}});
     addHelpMenu(this);
 
     wireLinkLabels(this);

@@ -2,6 +2,7 @@
 
 #include "frame/AppIcon.h"
 #include "frame/HelpMenu.h"
+#include "frame/WindowParts.h"
 #include "frame/frmNagScreen2.h"
 #include "platform/Controls.h"
 #include "platform/FormRegistry.h"
@@ -195,10 +196,7 @@ MDI::MDI() : Form(QString::fromLatin1(kName), FormKind::TopLevel)
     connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
 
     // Menus.
-    QMenu *mnuFile = addMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
-    QAction *mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
-    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    addFileMenu(this, {{"mnuExit", "E&xit", [this] { mnuExit_Click(); }}});
     addHelpMenu(this);
     showMenusOf(nullptr);
 

@@ -3,16 +3,15 @@
 #include "charts/bazi/frmMainFengShuiBaZi.h"
 #include "charts/bazi/frmSaveFengShuiBaZi.h"
 #include "frame/HelpMenu.h"
+#include "frame/WindowParts.h"
 #include "frame/MDI.h"
 #include "platform/Controls.h"
 #include "platform/FormRegistry.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 
-#include <QAction>
 #include <QEvent>
 #include <QGroupBox>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -125,14 +124,10 @@ frmFengShuiFourPillar::frmFengShuiFourPillar() : Form(QString::fromLatin1(kName)
     setVerdana(Label12, 7.5);
     setForeground(Label12, Qt::blue);
 
-    cmdSave = new QPushButton(QStringLiteral("&Save"), this);
-    cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdSave->setGeometry(twips::rect(6600, 3960, 1215, 350));
-    connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
-    cmdBack = new QPushButton(QStringLiteral("&Back"), this);
-    cmdBack->setObjectName(QStringLiteral("cmdBack"));
-    cmdBack->setGeometry(twips::rect(6600, 4320, 1215, 350));
-    connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
+    cmdSave = makeButton(QStringLiteral("cmdSave"), QStringLiteral("&Save"), this,
+                         twips::rect(6600, 3960, 1215, 350), [this] { cmdSave_Click(); });
+    cmdBack = makeButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), this,
+                         twips::rect(6600, 4320, 1215, 350), [this] { cmdBack_Click(); });
 
     // The summary of the pillars lies below the window's edge: written by
     // the calculation, never seen.
@@ -145,14 +140,9 @@ frmFengShuiFourPillar::frmFengShuiFourPillar() : Form(QString::fromLatin1(kName)
                       240 + 225 * i, 4695, 225);
     }
 
-    QMenu *mnuFile = addMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
-    QAction *mnuBack = mnuFile->addAction(QStringLiteral("&Back"));
-    mnuBack->setObjectName(QStringLiteral("mnuBack"));
-    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
-    QAction *mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
-    connect(mnuBack, &QAction::triggered, this, [this] { mnuBack_Click(); });
-    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    addFileMenu(this, {{"mnuBack", "&Back", [this] { mnuBack_Click(); }},
+                       {"mnuSep", nullptr, {}},
+                       {"mnuExit", "E&xit", [this] { mnuExit_Click(); }}});
     addHelpMenu(this);
 
     wireLinkLabels(this);

@@ -3,6 +3,7 @@
 #include "charts/flyingstar/frmMainFengShuiFlyingStar.h"
 #include "charts/flyingstar/frmSaveFengShuiFlyingStar.h"
 #include "frame/HelpMenu.h"
+#include "frame/WindowParts.h"
 #include "frame/MDI.h"
 #include "platform/Controls.h"
 #include "platform/FormRegistry.h"
@@ -146,22 +147,21 @@ frmFlyingStar::frmFlyingStar() : Form(QString::fromLatin1(kName), FormKind::Chil
         const char *name;
         const char *caption;
         double left;
+        void (frmFlyingStar::*handler)();
     } buttons[] = {
-        {cmdPrint, "cmdPrint", "&Print", 9120},
-        {cmdBack, "cmdBack", "&Back", 10200},
+        {cmdPrint, "cmdPrint", "&Print", 9120, &frmFlyingStar::cmdPrint_Click},
+        {cmdBack, "cmdBack", "&Back", 10200, &frmFlyingStar::cmdBack_Click},
     };
     for (const auto &b : buttons) {
-        b.button = new QPushButton(QString::fromLatin1(b.caption), this);
-        b.button->setObjectName(QString::fromLatin1(b.name));
-        b.button->setGeometry(twips::rect(b.left, 7380, 975, 375));
+        b.button = makeButton(QString::fromLatin1(b.name), QString::fromLatin1(b.caption), this,
+                              twips::rect(b.left, 7380, 975, 375),
+                              [this, handler = b.handler] { (this->*handler)(); });
         setVerdana(b.button, 8.25, true);
         QPalette palette;
         palette.setColor(QPalette::Button, QColor(128, 128, 128));
         palette.setColor(QPalette::ButtonText, Qt::black);
         b.button->setPalette(palette);
     }
-    connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
-    connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
 
     Label5 = makeLinkLabel(QStringLiteral("Label5"), QString(), this);
     Label5->setGeometry(twips::rect(60, 7320, 8940, 555));
@@ -169,16 +169,12 @@ frmFlyingStar::frmFlyingStar() : Form(QString::fromLatin1(kName), FormKind::Chil
     for (Label *link : {Label61, Label5})
         setForeground(link, kLinkText);
 
-    mnuFile = addMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
-    mnuPrint = mnuFile->addAction(QStringLiteral("Print"));
-    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
-    mnuBack = mnuFile->addAction(QStringLiteral("&Back"));
-    mnuBack->setObjectName(QStringLiteral("mnuBack"));
-    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
-    connect(mnuPrint, &QAction::triggered, this, [this] { mnuPrint_Click(); });
-    connect(mnuBack, &QAction::triggered, this, [this] { mnuBack_Click(); });
-    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    mnuFile = addFileMenu(this, {{"mnuPrint", "Print", [this] { mnuPrint_Click(); }},
+                                 {"mnuBack", "&Back", [this] { mnuBack_Click(); }},
+                                 {"mnuExit", "E&xit", [this] { mnuExit_Click(); }}});
+    mnuPrint = mnuFile->findChild<QAction *>(QStringLiteral("mnuPrint"));
+    mnuBack = mnuFile->findChild<QAction *>(QStringLiteral("mnuBack"));
+    mnuExit = mnuFile->findChild<QAction *>(QStringLiteral("mnuExit"));
     addHelpMenu(this);
 
     wireLinkLabels(this);

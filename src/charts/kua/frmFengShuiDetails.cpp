@@ -3,6 +3,7 @@
 #include "charts/kua/frmMainFengShuiKuaNumber.h"
 #include "charts/kua/frmSaveFengShuiKuaNumber.h"
 #include "frame/HelpMenu.h"
+#include "frame/WindowParts.h"
 #include "frame/MDI.h"
 #include "platform/Controls.h"
 #include "platform/FormRegistry.h"
@@ -10,10 +11,8 @@
 #include "platform/SiteAddress.h"
 #include "platform/Twips.h"
 
-#include <QAction>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -155,31 +154,22 @@ frmFengShuiDetails::frmFengShuiDetails() : Form(QString::fromLatin1(kName), Form
         const char *name;
         const char *caption;
         double left;
+        void (frmFengShuiDetails::*handler)();
     } buttons[] = {
-        {cmdPrint, "cmdPrint", "&Save", 6720},
-        {cmdExit, "cmdExit", "E&xit", 7800},
-        {cmdBack, "cmdBack", "&Back", 8910},
+        {cmdPrint, "cmdPrint", "&Save", 6720, &frmFengShuiDetails::cmdPrint_Click},
+        {cmdExit, "cmdExit", "E&xit", 7800, &frmFengShuiDetails::cmdExit_Click},
+        {cmdBack, "cmdBack", "&Back", 8910, &frmFengShuiDetails::cmdBack_Click},
     };
     for (const auto &b : buttons) {
-        b.button = new QPushButton(QString::fromLatin1(b.caption), this);
-        b.button->setObjectName(QString::fromLatin1(b.name));
-        b.button->setGeometry(twips::rect(b.left, 6780, 1005, 345));
+        b.button = makeButton(QString::fromLatin1(b.name), QString::fromLatin1(b.caption), this,
+                              twips::rect(b.left, 6780, 1005, 345),
+                              [this, handler = b.handler] { (this->*handler)(); });
     }
-    connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
-    connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
-    connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
 
-    QMenu *mnuFile = addMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
-    QAction *mnuPrint = mnuFile->addAction(QStringLiteral("&Save"));
-    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
-    QAction *mnuBack = mnuFile->addAction(QStringLiteral("&Back"));
-    mnuBack->setObjectName(QStringLiteral("mnuBack"));
-    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
-    QAction *mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
-    connect(mnuPrint, &QAction::triggered, this, [this] { mnuPrint_Click(); });
-    connect(mnuBack, &QAction::triggered, this, [this] { mnuBack_Click(); });
-    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    addFileMenu(this, {{"mnuPrint", "&Save", [this] { mnuPrint_Click(); }},
+                       {"mnuBack", "&Back", [this] { mnuBack_Click(); }},
+                       {"mnuFileSep1", nullptr, {}},
+                       {"mnuExit", "E&xit", [this] { mnuExit_Click(); }}});
     addHelpMenu(this);
 
     wireLinkLabels(this);

@@ -5,6 +5,7 @@
 #include "charts/loshu/frmMainFengShuiLoShu.h"
 #include "charts/loshu/frmSaveFengShuiLoShu.h"
 #include "frame/HelpMenu.h"
+#include "frame/WindowParts.h"
 #include "frame/MDI.h"
 #include "platform/Controls.h"
 #include "platform/FormRegistry.h"
@@ -12,10 +13,8 @@
 #include "platform/SiteAddress.h"
 #include "platform/Twips.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QGroupBox>
-#include <QMenu>
 #include <QPushButton>
 #include <QUrl>
 
@@ -138,14 +137,10 @@ frmLoshu::frmLoshu() : Form(QString::fromLatin1(kName), FormKind::Child)
     RTBLoshu->setGeometry(twips::rect(5520, 2040, 4785, 3375));
     setVerdana(RTBLoshu, 8.25);
 
-    cmdSave = new QPushButton(QStringLiteral("&Save"), this);
-    cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdSave->setGeometry(twips::rect(6180, 5692, 1100, 330));
-    cmdBack = new QPushButton(QStringLiteral("&Back"), this);
-    cmdBack->setObjectName(QStringLiteral("cmdBack"));
-    cmdBack->setGeometry(twips::rect(8040, 5692, 1100, 330));
-    connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
-    connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
+    cmdSave = makeButton(QStringLiteral("cmdSave"), QStringLiteral("&Save"), this,
+                         twips::rect(6180, 5692, 1100, 330), [this] { cmdSave_Click(); });
+    cmdBack = makeButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), this,
+                         twips::rect(8040, 5692, 1100, 330), [this] { cmdBack_Click(); });
 
     // The link would reach under the two buttons; it stops short of them,
     // its lines read from the top, in a smaller type when they need it.
@@ -154,14 +149,9 @@ frmLoshu::frmLoshu() : Form(QString::fromLatin1(kName), FormKind::Child)
     Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setForeground(Label5, Qt::blue);
 
-    QMenu *mnuFile = addMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
-    QAction *mnuBack = mnuFile->addAction(QStringLiteral("&Back"));
-    mnuBack->setObjectName(QStringLiteral("mnuBack"));
-    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileSep"));
-    QAction *mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
-    connect(mnuBack, &QAction::triggered, this, [this] { mnuBack_Click(); });
-    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    addFileMenu(this, {{"mnuBack", "&Back", [this] { mnuBack_Click(); }},
+                       {"mnuFileSep", nullptr, {}},
+                       {"mnuExit", "E&xit", [this] { mnuExit_Click(); }}});
     addHelpMenu(this);
 
     wireLinkLabels(this);
