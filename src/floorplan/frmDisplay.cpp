@@ -32,12 +32,10 @@ constexpr std::array<double, 9> kLegendTops = {480, 780, 1080, 1380, 1680, 1980,
 constexpr double kLegendLeft = 120;
 constexpr double kLegendWidth = 3195;
 
-QGroupBox *makeFrame(const QString &name, const QString &caption, QWidget *parent, double left,
-                     double top, double width, double height)
+QGroupBox *makeDarkFrame(const QString &name, const QString &caption, QWidget *parent, double left,
+                         double top, double width, double height)
 {
-    auto *frame = new QGroupBox(caption, parent);
-    frame->setObjectName(name);
-    frame->setGeometry(twips::rect(left, top, width, height));
+    QGroupBox *frame = makeFrame(name, caption, parent, left, top, width, height);
     setBackground(frame, kWindowBack);
     return frame;
 }
@@ -74,16 +72,15 @@ frmDisplay::frmDisplay() : Form(QString::fromLatin1(kName), FormKind::Child)
     setVerdana(this, 8.25);
     setBackground(this, kWindowBack);
 
-    Frame7 = makeFrame(QStringLiteral("Frame7"), QString(), this, 20, 0, 8340, 615);
+    Frame7 = makeDarkFrame(QStringLiteral("Frame7"), QString(), this, 20, 0, 8340, 615);
     Label61 = makeLinkLabel(QStringLiteral("Label61"), QString(), Frame7);
     Label61->setGeometry(twips::rect(180, 120, 8040, 435));
     Label61->setAlignment(Qt::AlignCenter);
     setBackground(Label61, QColor(255, 255, 255));
     setForeground(Label61, QColor(255, 0, 0));
 
-    fraRoomAnalysis =
-        makeFrame(QStringLiteral("fraRoomAnalysis"), QStringLiteral("Yendrovi Chart"), this, 37,
-                  600, 8340, 5145);
+    fraRoomAnalysis = makeDarkFrame(QStringLiteral("fraRoomAnalysis"),
+                                    QStringLiteral("Yendrovi Chart"), this, 37, 600, 8340, 5145);
     setVerdana(fraRoomAnalysis, 8.25, true);
 
     Picture1 = new PictureBox(QStringLiteral("Picture1"), fraRoomAnalysis);

@@ -202,15 +202,6 @@ const QString kOnlyNumber = QStringLiteral("Please enter only number");
 const QString kSizeTooLarge =
     QStringLiteral("This size is too large to be drawn on the plot. Please enter a smaller size.");
 
-QGroupBox *makeFrame(const QString &name, const QString &caption, QWidget *parent, double left,
-                     double top, double width, double height)
-{
-    auto *frame = new QGroupBox(caption, parent);
-    frame->setObjectName(name);
-    frame->setGeometry(twips::rect(left, top, width, height));
-    return frame;
-}
-
 Label *makeLabel(const QString &name, const QString &caption, QWidget *parent, double left,
                  double top, double width, double height)
 {

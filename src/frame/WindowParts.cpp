@@ -1,8 +1,10 @@
 #include "frame/WindowParts.h"
 
 #include "platform/Form.h"
+#include "platform/Twips.h"
 
 #include <QAction>
+#include <QGroupBox>
 #include <QMenu>
 #include <QPushButton>
 
@@ -32,6 +34,15 @@ QPushButton *makeButton(const QString &name, const QString &caption, QWidget *pa
     button->setGeometry(geometry);
     QObject::connect(button, &QPushButton::clicked, button, std::move(onClick));
     return button;
+}
+
+QGroupBox *makeFrame(const QString &name, const QString &caption, QWidget *parent, double left,
+                     double top, double width, double height)
+{
+    auto *frame = new QGroupBox(caption, parent);
+    frame->setObjectName(name);
+    frame->setGeometry(twips::rect(left, top, width, height));
+    return frame;
 }
 
 void setTabChain(const QList<QWidget *> &widgets)

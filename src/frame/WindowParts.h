@@ -1,8 +1,8 @@
 #pragma once
 
 // Pieces the tool windows build the same way: the File menu from a table of
-// entries, a named push button wired to its handler, and a tab order given
-// as one list.
+// entries, a named push button wired to its handler, a named frame, and a tab
+// order given as one list.
 
 #include <QList>
 #include <QRect>
@@ -10,6 +10,7 @@
 
 #include <functional>
 
+class QGroupBox;
 class QMenu;
 class QPushButton;
 class QWidget;
@@ -34,6 +35,10 @@ QMenu *addFileMenu(Form *window, const QList<MenuEntry> &entries,
 // A push button named and placed (geometry in pixels) whose click runs onClick.
 QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent,
                         const QRect &geometry, std::function<void()> onClick);
+
+// A frame named and placed, its position in twips.
+QGroupBox *makeFrame(const QString &name, const QString &caption, QWidget *parent, double left,
+                     double top, double width, double height);
 
 // Tab moves through the widgets in the order listed.
 void setTabChain(const QList<QWidget *> &widgets);

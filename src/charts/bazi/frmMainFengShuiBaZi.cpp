@@ -127,9 +127,8 @@ frmMainFengShuiBaZi::frmMainFengShuiBaZi() : Form(QString::fromLatin1(kName), Fo
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Frame1 = new QGroupBox(QStringLiteral("Personal Details"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(twips::rect(2500, 960, 5535, 2655));
+    Frame1 = makeFrame(QStringLiteral("Frame1"), QStringLiteral("Personal Details"), this, 2500,
+                       960, 5535, 2655);
 
     Label1[3] = makeCaption(3, QStringLiteral("Please Fill Up the following details"), Frame1, 975,
                             360, 3360);

@@ -31,15 +31,6 @@ const QColor kOrange(255, 128, 0);
 constexpr int kFacingMark = 4;   // dark red
 constexpr int kMountainMark = 2; // dark green
 
-QGroupBox *makeFrame(const QString &name, const QString &caption, QWidget *parent, double left,
-                     double top, double width, double height)
-{
-    auto *frame = new QGroupBox(caption, parent);
-    frame->setObjectName(name);
-    frame->setGeometry(twips::rect(left, top, width, height));
-    return frame;
-}
-
 Label *makeLabel(const QString &name, const QString &caption, QWidget *parent, double left,
                  double top, double width, double height, const QColor &colour,
                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)

@@ -43,15 +43,6 @@ BirthDateEntryLayout builtDateLayout()
     return layout;
 }
 
-QGroupBox *makeFrame(const QString &name, const QString &caption, QWidget *parent, double left,
-                     double top, double width, double height)
-{
-    auto *frame = new QGroupBox(caption, parent);
-    frame->setObjectName(name);
-    frame->setGeometry(twips::rect(left, top, width, height));
-    return frame;
-}
-
 void styleEntry(QWidget *entry)
 {
     setForeground(entry, kEntryText);

@@ -23,15 +23,6 @@ namespace {
 const QColor kNavy(0, 0, 128);
 const QColor kMaroon(128, 0, 0);
 
-QGroupBox *makeFrame(const QString &name, const QString &caption, QWidget *parent, double left,
-                     double top, double width, double height)
-{
-    auto *frame = new QGroupBox(caption, parent);
-    frame->setObjectName(name);
-    frame->setGeometry(twips::rect(left, top, width, height));
-    return frame;
-}
-
 Label *makeLabel(const QString &name, const QString &caption, QWidget *parent, double left,
                  double top, double width, double height,
                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)

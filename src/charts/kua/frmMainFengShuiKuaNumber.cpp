@@ -34,9 +34,8 @@ frmMainFengShuiKuaNumber::frmMainFengShuiKuaNumber()
     Label3->setAlignment(Qt::AlignCenter);
     setForeground(Label3, Qt::blue);
 
-    fraDetails = new QGroupBox(QStringLiteral("Your Details Please"), this);
-    fraDetails->setObjectName(QStringLiteral("fraDetails"));
-    fraDetails->setGeometry(twips::rect(60, 540, 4845, 1695));
+    fraDetails = makeFrame(QStringLiteral("fraDetails"), QStringLiteral("Your Details Please"),
+                           this, 60, 540, 4845, 1695);
 
     DetailsFrame details = fillDetailsFrame(this, fraDetails);
     Label1 = details.Label1;

@@ -47,15 +47,6 @@ constexpr std::array<SideCaption, 8> kSides = {{
 }};
 // clang-format on
 
-QGroupBox *makeFrame(const QString &name, const QString &caption, QWidget *parent, double left,
-                     double top, double width, double height)
-{
-    auto *frame = new QGroupBox(caption, parent);
-    frame->setObjectName(name);
-    frame->setGeometry(twips::rect(left, top, width, height));
-    return frame;
-}
-
 QString cellName(int cell)
 {
     return cell == 0 ? QStringLiteral("picLoshuGrid") : arrayName(QStringLiteral("Picture1"), cell);

@@ -59,9 +59,8 @@ frmMainFengShuiLoShu::frmMainFengShuiLoShu() : Form(QString::fromLatin1(kName), 
     shrinkToFit(Label4);
 
     // The entries sit in the frame as in the Kua number window.
-    fraDetails = new QGroupBox(QStringLiteral("Your Details Please"), this);
-    fraDetails->setObjectName(QStringLiteral("fraDetails"));
-    fraDetails->setGeometry(twips::rect(60, 1620, 4845, 1695));
+    fraDetails = makeFrame(QStringLiteral("fraDetails"), QStringLiteral("Your Details Please"),
+                           this, 60, 1620, 4845, 1695);
 
     DetailsFrame details = fillDetailsFrame(this, fraDetails);
     Label1 = details.Label1;
