@@ -74,7 +74,7 @@ frmDisplay::frmDisplay() : Form(QString::fromLatin1(kName), FormKind::Child)
 
     Frame7 = makeDarkFrame(QStringLiteral("Frame7"), QString(), this, 20, 0, 8340, 615);
     Label61 = makeLinkLabel(QStringLiteral("Label61"), QString(), Frame7);
-    Label61->setGeometry(twips::rect(180, 120, 8040, 435));
+    Label61->setGeometry(twips::rect(180, 120, 8040, 585));
     Label61->setAlignment(Qt::AlignCenter);
     setBackground(Label61, QColor(255, 255, 255));
     setForeground(Label61, QColor(255, 0, 0));
@@ -150,7 +150,7 @@ frmDisplay::frmDisplay() : Form(QString::fromLatin1(kName), FormKind::Child)
     setButtonBack(cmdBack, kButtonBack);
 
     Label12 = makeLinkLabel(QStringLiteral("Label12"), QString(), this);
-    Label12->setGeometry(twips::rect(30, 5880, 8340, 495));
+    Label12->setGeometry(twips::rect(30, 5880, 8340, 555));
     Label12->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setForeground(Label12, QColor(0, 0, 255));
 

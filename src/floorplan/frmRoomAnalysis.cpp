@@ -26,7 +26,7 @@ frmRoomAnalysis::frmRoomAnalysis() : Form(QString::fromLatin1(kName), FormKind::
     Frame1->setGeometry(twips::rect(20, 0, 7020, 615));
     setBackground(Frame1, QColor(123, 230, 214));
     Label61 = makeLinkLabel(QStringLiteral("Label61"), QString(), Frame1);
-    Label61->setGeometry(twips::rect(40, 120, 6960, 435));
+    Label61->setGeometry(twips::rect(40, 120, 6960, 465));
     Label61->setAlignment(Qt::AlignCenter);
     setBackground(Label61, QColor(255, 255, 255));
     setForeground(Label61, QColor(255, 0, 0));

@@ -8,6 +8,7 @@
 #include "floorplan/BaguaReports.h"
 #include "platform/RichTextBox.h"
 #include "platform/SiteAddress.h"
+#include "platform/Twips.h"
 
 #include <QAction>
 #include <QFile>
@@ -209,4 +210,24 @@ TEST_F(BaguaReportWindowTest, MenusAndNoSaveOrPrint)
     EXPECT_EQ(bar, QStringList({"mnuFile", "mnuHelp", "mnuMakeMoney"}));
     EXPECT_EQ(w.findChild<QAction *>("mnuOk")->text(), "&Ok");
     EXPECT_EQ(w.findChildren<QPushButton *>().size(), 1);
+}
+
+TEST_F(BaguaReportWindowTest, LinkLabelsStandWhereTheWindowsPlaceThem)
+{
+    frmRoomAnalysis &report = clickPart(0);
+    const struct {
+        const char *what;
+        const QWidget *label;
+        QRect twipsPlace; // left, top, width, height in twips of its container
+    } rows[] = {
+        {"chart: Label61 in Frame7", chart().Label61, QRect(180, 120, 8040, 585)},
+        {"chart: Label12", chart().Label12, QRect(30, 5880, 8340, 555)},
+        {"report: Label61 in Frame1", report.Label61, QRect(40, 120, 6960, 465)},
+        {"report: Label37", report.Label37, QRect(15, 4680, 5700, 675)},
+    };
+    for (const auto &row : rows) {
+        const QRect &t = row.twipsPlace;
+        EXPECT_EQ(row.label->geometry(), twips::rect(t.x(), t.y(), t.width(), t.height()))
+            << row.what;
+    }
 }
