@@ -1,6 +1,7 @@
 #include "platform/Controls.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -73,10 +74,15 @@ FocusHook::FocusHook(QWidget *target, std::function<void()> gotFocus,
 
 bool FocusHook::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusIn && m_got)
+    if (event->type() == QEvent::FocusIn && m_got) {
         m_got();
-    else if (event->type() == QEvent::FocusOut && m_lost)
-        m_lost();
+    } else if (event->type() == QEvent::FocusOut && m_lost) {
+        // Switching to another program or opening a popup does not move the
+        // focus between the program's own controls.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            m_lost();
+    }
     return QObject::eventFilter(watched, event);
 }
 

@@ -34,12 +34,28 @@ QString messageBoxText(const QString &text)
 
 namespace {
 
+// The active window, or else a visible window that stays on top.
+QWidget *frontWindow()
+{
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+            return window;
+    }
+    return nullptr;
+}
+
 class QtMessageBox : public MessageBoxService {
 public:
     MsgAnswer show(const QString &text, MsgButtons buttons, MsgIcon icon,
                    const QString &title) override
     {
-        QMessageBox box;
+        // Owned by the window in front, so the box never opens behind a
+        // window that stays on top (the closing screen).
+        QMessageBox box(frontWindow());
+        if (box.parentWidget() && box.parentWidget()->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+            box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
         box.setWindowTitle(title);
         box.setText(messageBoxText(text));
         box.setTextFormat(Qt::PlainText);
