@@ -1,10 +1,11 @@
 #include "floorplan/PlanFile.h"
 
+#include "platform/SafeFile.h"
+
 #include "floorplan/PlanNumbers.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <cfloat>
@@ -82,24 +83,7 @@ bool writePlanFile(const QString &path, const std::vector<PlanRecord> &records, 
     const std::optional<QByteArray> bytes = planFileBytes(records, error);
     if (!bytes)
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    if (file.write(*bytes) != bytes->size()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return writeFileSafely(path, *bytes, error);
 }
 
 // ---- Reading ---------------------------------------------------------------

@@ -1,6 +1,7 @@
 #include "platform/RtfWriter.h"
 
-#include <QSaveFile>
+#include "platform/SafeFile.h"
+
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
@@ -230,25 +231,7 @@ RtfDocument rtfDocumentFrom(const QTextDocument &doc)
 
 bool saveRtf(const QString &path, const RtfDocument &doc, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    const QByteArray data = writeRtf(doc);
-    if (file.write(data) != data.size()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return writeFileSafely(path, writeRtf(doc), error);
 }
 
 } // namespace tessavo
