@@ -5,7 +5,7 @@
 // module data as at the start of the process, and an input box that answers
 // from a script. The editor is opened as the main window's fifth tool.
 
-#include "UiFixture.h"
+#include "ToolWindowFixture.h"
 
 #include "floorplan/InputBox.h"
 #include "floorplan/PlanRules.h"
@@ -45,11 +45,11 @@ private:
     std::deque<QString> *m_answers;
 };
 
-class BaguaEditorTest : public UiTest {
+class BaguaEditorTest : public ToolWindowTest {
 protected:
     void SetUp() override
     {
-        UiTest::SetUp();
+        ToolWindowTest::SetUp();
         ASSERT_TRUE(folder.isValid());
         fakes.programFolder->folder = folder.path();
         setCompanionFile(true);
@@ -58,13 +58,11 @@ protected:
         auto input = std::make_unique<ScriptedInputBox>(&inputAnswers);
         inputBox = input.get();
         floorplan::setInputBox(std::move(input));
-        registerAllForms();
-        mdi = &form<MDI>();
-        mdi->Show();
+        showMainWindow(false);
     }
     void TearDown() override
     {
-        UiTest::TearDown();
+        ToolWindowTest::TearDown();
         floorplan::setInputBox(nullptr);
     }
 
@@ -141,7 +139,6 @@ protected:
     QTemporaryDir folder;
     std::deque<QString> inputAnswers;
     ScriptedInputBox *inputBox = nullptr;
-    MDI *mdi = nullptr;
 };
 
 } // namespace tessavo::test

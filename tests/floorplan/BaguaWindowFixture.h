@@ -4,7 +4,7 @@
 // window shown, the floor-plan tool opened from it with its companion file
 // in place, and the module data as at the start of the process.
 
-#include "UiFixture.h"
+#include "ToolWindowFixture.h"
 
 #include "floorplan/BaguaChart.h"
 #include "floorplan/PlanModel.h"
@@ -22,20 +22,17 @@
 
 namespace tessavo::test {
 
-class BaguaWindowTest : public UiTest {
+class BaguaWindowTest : public ToolWindowTest {
 protected:
     void SetUp() override
     {
-        UiTest::SetUp();
+        ToolWindowTest::SetUp();
         floorplan::modGreatFengShui() = floorplan::GreatFengShuiModule{};
         floorplan::baguaEditorFields() = floorplan::BaguaEditorFields{};
         ASSERT_TRUE(folder.isValid());
         setCompanionFile(true);
         fakes.programFolder->folder = folder.path();
-        registerAllForms();
-        mdi = &form<MDI>();
-        mdi->Show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(mdi));
+        showMainWindow();
         mdi->cmdCallMainForm_Click(4);
         ASSERT_TRUE(isLoaded<floorplan::frmMainFengShuiBagua>());
     }
@@ -68,9 +65,6 @@ protected:
 
     floorplan::frmDisplay &chart() { return form<floorplan::frmDisplay>(); }
 
-    bool splashShown() const { return !mdi->picMain()->isHidden(); }
-
-    MDI *mdi = nullptr;
     QTemporaryDir folder;
 };
 

@@ -3,7 +3,7 @@
 // Start of the Ba Zi window tests: every window registered, the main window
 // shown and the module data as at the start of the process.
 
-#include "UiFixture.h"
+#include "ToolWindowFixture.h"
 
 #include "charts/bazi/BaZiCalc.h"
 #include "charts/bazi/frmFengShuiFourPillar.h"
@@ -33,16 +33,13 @@ struct BirthEntry {
     QString longitude = QStringLiteral("22");
 };
 
-class BaZiWindowTest : public UiTest {
+class BaZiWindowTest : public ToolWindowTest {
 protected:
     void SetUp() override
     {
-        UiTest::SetUp();
+        ToolWindowTest::SetUp();
         bazi::modFengShuiFourPillar() = bazi::FourPillarModule{};
-        registerAllForms();
-        mdi = &form<MDI>();
-        mdi->Show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(mdi));
+        showMainWindow();
     }
 
     // The input window as the main window's Ba Zi button opens it.
@@ -89,9 +86,6 @@ protected:
         return texts;
     }
 
-    bool splashShown() const { return !mdi->picMain()->isHidden(); }
-
-    MDI *mdi = nullptr;
 };
 
 } // namespace tessavo::test

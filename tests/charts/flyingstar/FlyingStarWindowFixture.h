@@ -3,7 +3,7 @@
 // Start of the Flying Star window tests: every window registered, the main
 // window shown and the module data as at the start of the process.
 
-#include "UiFixture.h"
+#include "ToolWindowFixture.h"
 
 #include "charts/flyingstar/FlyingStarCalc.h"
 #include "charts/flyingstar/frmFlyingStar.h"
@@ -26,16 +26,13 @@ struct HouseEntry {
     int sector; // 0..23, "N1 337.5-352.5" first
 };
 
-class FlyingStarWindowTest : public UiTest {
+class FlyingStarWindowTest : public ToolWindowTest {
 protected:
     void SetUp() override
     {
-        UiTest::SetUp();
+        ToolWindowTest::SetUp();
         flyingstar::modFlyingStar() = flyingstar::FlyingStarModule{};
-        registerAllForms();
-        mdi = &form<MDI>();
-        mdi->Show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(mdi));
+        showMainWindow();
     }
 
     // The input window as the main window's Flying Star button opens it.
@@ -64,9 +61,6 @@ protected:
         return form<flyingstar::frmFlyingStar>();
     }
 
-    bool splashShown() const { return !mdi->picMain()->isHidden(); }
-
-    MDI *mdi = nullptr;
 };
 
 } // namespace tessavo::test

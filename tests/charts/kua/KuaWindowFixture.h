@@ -4,7 +4,7 @@
 // shown, the module data as at the start of the process and a fixed locale,
 // so that dates read the same on every machine.
 
-#include "UiFixture.h"
+#include "ToolWindowFixture.h"
 
 #include "charts/kua/KuaCalc.h"
 #include "charts/kua/frmFengShuiDetails.h"
@@ -21,33 +21,20 @@
 
 namespace tessavo::test {
 
-enum class Sex { None, Male, Female };
-
-struct Entry {
-    QString name;
-    Sex sex;
-    int day;   // 1..31
-    int month; // 1..12
-    int year;  // 1900..2050
-};
-
-class KuaWindowTest : public UiTest {
+class KuaWindowTest : public ToolWindowTest {
 protected:
     void SetUp() override
     {
-        UiTest::SetUp();
+        ToolWindowTest::SetUp();
         m_savedLocale = QLocale();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
         kua::modFengShui() = kua::FengShuiModule{};
-        registerAllForms();
-        mdi = &form<MDI>();
-        mdi->Show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(mdi));
+        showMainWindow();
     }
     void TearDown() override
     {
         QLocale::setDefault(m_savedLocale);
-        UiTest::TearDown();
+        ToolWindowTest::TearDown();
     }
 
     // The input window as the main window's Kua number button opens it.
@@ -57,13 +44,7 @@ protected:
         return form<kua::frmMainFengShuiKuaNumber>();
     }
 
-    static void enter(kua::frmMainFengShuiKuaNumber &w, const Entry &e)
-    {
-        w.txtName->setText(e.name);
-        if (e.sex != Sex::None)
-            w.optSex[e.sex == Sex::Male ? 0 : 1]->setChecked(true);
-        w.birthDate().select(e.day - 1, e.month - 1, e.year - 1900);
-    }
+    static void enter(kua::frmMainFengShuiKuaNumber &w, const Entry &e) { enterPerson(w, e); }
 
     // Enters a person in a freshly opened input window and proceeds.
     kua::frmFengShuiDetails &proceed(const Entry &e)
@@ -75,9 +56,6 @@ protected:
         return form<kua::frmFengShuiDetails>();
     }
 
-    bool splashShown() const { return !mdi->picMain()->isHidden(); }
-
-    MDI *mdi = nullptr;
 
 private:
     QLocale m_savedLocale;

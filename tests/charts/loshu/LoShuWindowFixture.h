@@ -3,7 +3,7 @@
 // Start of the Lo Shu window tests: every window registered, the main window
 // shown and the module data as at the start of the process.
 
-#include "UiFixture.h"
+#include "ToolWindowFixture.h"
 
 #include "charts/loshu/LoShuCalc.h"
 #include "charts/loshu/frmLoshu.h"
@@ -19,24 +19,13 @@
 
 namespace tessavo::test {
 
-enum class Sex { None, Male, Female };
-
-struct Entry {
-    QString name;
-    Sex sex;
-    int day, month, year; // 1..31, 1..12, 1900..2050
-};
-
-class LoShuWindowTest : public UiTest {
+class LoShuWindowTest : public ToolWindowTest {
 protected:
     void SetUp() override
     {
-        UiTest::SetUp();
+        ToolWindowTest::SetUp();
         loshu::modFengShuiLoshu() = loshu::FengShuiLoshuModule{};
-        registerAllForms();
-        mdi = &form<MDI>();
-        mdi->Show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(mdi));
+        showMainWindow();
     }
 
     // The input window as the main window's Lo Shu button opens it.
@@ -44,12 +33,8 @@ protected:
     {
         mdi->cmdCallMainForm_Click(1);
         auto &w = form<loshu::frmMainFengShuiLoShu>();
-        if (e) {
-            w.txtName->setText(e->name);
-            if (e->sex != Sex::None)
-                w.optSex[e->sex == Sex::Male ? 0 : 1]->setChecked(true);
-            w.birthDate().select(e->day - 1, e->month - 1, e->year - 1900);
-        }
+        if (e)
+            enterPerson(w, *e);
         return w;
     }
 
@@ -60,9 +45,6 @@ protected:
         return form<loshu::frmLoshu>();
     }
 
-    bool splashShown() const { return !mdi->picMain()->isHidden(); }
-
-    MDI *mdi = nullptr;
 };
 
 } // namespace tessavo::test
