@@ -6,12 +6,15 @@
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 ifeq ($(SANITIZE),1)
 BUILD    ?= build-asan
+BUILD_TYPE ?= Debug
 CMAKE_ARGS += -DTESSAVO_SANITIZE=ON
 TEST_ENV := LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 else
 BUILD    ?= build
 endif
-BUILD_TYPE ?= Debug
+# One optimised build with debug information serves both `make run` and
+# `make test`, so users run what the tests test and nothing builds twice.
+BUILD_TYPE ?= RelWithDebInfo
 
 .PHONY: all deps configure build run test format clean
 

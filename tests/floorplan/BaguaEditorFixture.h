@@ -11,7 +11,7 @@
 #include "floorplan/PlanRules.h"
 #include "floorplan/PlotWidgets.h"
 #include "floorplan/frmMainFengShuiBagua.h"
-#include "frame/FormCatalog.h"
+#include "app/FormCatalog.h"
 #include "frame/MDI.h"
 #include "platform/Twips.h"
 

@@ -12,7 +12,7 @@
 #include "floorplan/frmDisplay.h"
 #include "floorplan/frmMainFengShuiBagua.h"
 #include "floorplan/frmRoomAnalysis.h"
-#include "frame/FormCatalog.h"
+#include "app/FormCatalog.h"
 #include "frame/MDI.h"
 #include "platform/Controls.h"
 

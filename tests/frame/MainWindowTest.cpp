@@ -1,6 +1,6 @@
 #include "UiFixture.h"
 
-#include "frame/FormCatalog.h"
+#include "app/FormCatalog.h"
 #include "frame/MDI.h"
 #include "frame/frmNagScreen.h"
 #include "frame/modHelp.h"

@@ -5,7 +5,7 @@
 
 #include "UiFixture.h"
 
-#include "frame/FormCatalog.h"
+#include "app/FormCatalog.h"
 #include "frame/MDI.h"
 #include "platform/Controls.h"
 

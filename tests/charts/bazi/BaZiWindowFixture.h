@@ -8,7 +8,7 @@
 #include "charts/bazi/BaZiCalc.h"
 #include "charts/bazi/frmFengShuiFourPillar.h"
 #include "charts/bazi/frmMainFengShuiBaZi.h"
-#include "frame/FormCatalog.h"
+#include "app/FormCatalog.h"
 #include "frame/MDI.h"
 #include "platform/Controls.h"
 

@@ -8,7 +8,7 @@
 #include "charts/flyingstar/FlyingStarCalc.h"
 #include "charts/flyingstar/frmFlyingStar.h"
 #include "charts/flyingstar/frmMainFengShuiFlyingStar.h"
-#include "frame/FormCatalog.h"
+#include "app/FormCatalog.h"
 #include "frame/MDI.h"
 #include "platform/Controls.h"
 

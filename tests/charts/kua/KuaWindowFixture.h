@@ -9,7 +9,7 @@
 #include "charts/kua/KuaCalc.h"
 #include "charts/kua/frmFengShuiDetails.h"
 #include "charts/kua/frmMainFengShuiKuaNumber.h"
-#include "frame/FormCatalog.h"
+#include "app/FormCatalog.h"
 #include "frame/MDI.h"
 #include "platform/Controls.h"
 

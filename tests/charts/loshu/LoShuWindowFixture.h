@@ -8,7 +8,7 @@
 #include "charts/loshu/LoShuCalc.h"
 #include "charts/loshu/frmLoshu.h"
 #include "charts/loshu/frmMainFengShuiLoShu.h"
-#include "frame/FormCatalog.h"
+#include "app/FormCatalog.h"
 #include "frame/MDI.h"
 #include "platform/Controls.h"
 

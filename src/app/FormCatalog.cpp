@@ -1,4 +1,4 @@
-#include "frame/FormCatalog.h"
+#include "app/FormCatalog.h"
 
 #include "charts/bazi/frmFengShuiFourPillar.h"
 #include "charts/bazi/frmMainFengShuiBaZi.h"

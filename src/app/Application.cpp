@@ -1,7 +1,7 @@
-#include "frame/Application.h"
+#include "app/Application.h"
 
 #include "frame/AppIcon.h"
-#include "frame/FormCatalog.h"
+#include "app/FormCatalog.h"
 #include "frame/frmNagScreen.h"
 #include "platform/FormRegistry.h"
 #include "platform/QtServices.h"
