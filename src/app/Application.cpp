@@ -5,6 +5,7 @@
 #include "frame/frmNagScreen.h"
 #include "platform/FormRegistry.h"
 #include "platform/QtServices.h"
+#include "platform/SafeFile.h"
 
 #include <QApplication>
 #include <QFont>
@@ -36,6 +37,9 @@ public:
 
 int runApplication(int argc, char *argv[])
 {
+    // A file-size limit then fails a save, which says so, instead of ending
+    // the program with the user's work.
+    ignoreFileSizeSignal();
     TessavoApplication app(argc, argv);
     // Only UnloadAllForms ends the program.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -154,15 +154,30 @@ public:
 
 class QtPrinterService : public PrinterService {
 public:
+    explicit QtPrinterService(std::function<std::unique_ptr<QPrinter>()> makePrinter)
+        : m_makePrinter(std::move(makePrinter))
+    {
+    }
     bool print(const QTextDocument &document) override
     {
-        if (QPrinterInfo::defaultPrinter().isNull())
+        const std::unique_ptr<QPrinter> printer = m_makePrinter ? m_makePrinter() : nullptr;
+        if (!printer)
             return false;
-        QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-        document.print(&printer);
-        return printer.printerState() != QPrinter::Error;
+        document.print(printer.get());
+        return printer->printerState() != QPrinter::Error;
     }
+
+private:
+    std::function<std::unique_ptr<QPrinter>()> m_makePrinter;
 };
+
+std::unique_ptr<QPrinter> defaultPrinter()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return nullptr;
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+}
 
 class QtClipboard : public ClipboardService {
 public:
@@ -274,6 +289,12 @@ private:
 
 } // namespace
 
+std::unique_ptr<PrinterService>
+makeQtPrinterService(std::function<std::unique_ptr<QPrinter>()> makePrinter)
+{
+    return std::make_unique<QtPrinterService>(std::move(makePrinter));
+}
+
 void installQtServices()
 {
     auto &s = services();
@@ -282,7 +303,7 @@ void installQtServices()
     s.settings = std::make_unique<QtSettingsStore>();
     s.clock = std::make_unique<QtClock>();
     s.saveAs = std::make_unique<QtSaveAsDialog>();
-    s.printer = std::make_unique<QtPrinterService>();
+    s.printer = makeQtPrinterService(defaultPrinter);
     s.clipboard = std::make_unique<QtClipboard>();
     s.instanceGuard = std::make_unique<LockFileGuard>();
     s.processEnd = std::make_unique<QtProcessEnd>();

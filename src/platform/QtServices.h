@@ -2,10 +2,21 @@
 
 #include "platform/Services.h"
 
+#include <functional>
+#include <memory>
+
+class QPrinter;
+
 namespace tessavo {
 
 // Puts the desktop implementations of every service in force.
 void installQtServices();
+
+// The printer service of the program, printing on the printers that
+// makePrinter gives; the program's gives the default printer, a test's may
+// print to a file. Where it gives none, nothing is printed.
+std::unique_ptr<PrinterService>
+makeQtPrinterService(std::function<std::unique_ptr<QPrinter>()> makePrinter);
 
 // The message box text as the desktop shows it: a lone carriage return is a
 // line break.

@@ -1,4 +1,5 @@
 #include "Fakes.h"
+#include "FileSizeLimit.h"
 #include "TextPoints.h"
 #include "RtfReader.h"
 #include "platform/QbColor.h"
@@ -8,7 +9,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -190,12 +190,13 @@ TEST_F(RichTextBoxTest, AFailedSaveLeavesTheOldFile)
     EXPECT_FALSE(box.SaveFile(dir.filePath("no such folder/report.rtf"), &error));
     EXPECT_FALSE(error.isEmpty());
 
-    const auto old = QFile::permissions(dir.path());
-    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    if (!QFileInfo(dir.path()).isWritable()) { // not so for root
-        EXPECT_FALSE(box.SaveFile(path, &error));
-    }
-    QFile::setPermissions(dir.path(), old);
+    // A disk with no room left; file modes would not stop root.
+    const auto child = tessavo::test::runWithFileSizeLimit(0, [&] {
+        QString reason;
+        return QStringList{box.SaveFile(path, &reason) ? "saved" : reason};
+    });
+    ASSERT_TRUE(child.finished);
+    EXPECT_EQ(child.answer, QStringList{QStringLiteral("File too large")});
     const auto saved = readFile(path);
     ASSERT_TRUE(saved);
     EXPECT_EQ(saved->runs, QList<RtfRun>{rtfRun("kept", true, 4)});

@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "RtfReader.h"
 #include "platform/QbColor.h"
 #include "platform/RtfWriter.h"
@@ -6,8 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileDevice>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 using namespace tessavo;
@@ -154,18 +153,19 @@ TEST(RtfWriter, SaveReplacesTheFileOrLeavesItAlone)
     EXPECT_FALSE(saveRtf(dir.filePath("missing/report.rtf"), doc, &error));
     EXPECT_FALSE(error.isEmpty());
 
-    // A folder that cannot be written: the old file stays as it was.
-    QFile::Permissions old = QFile::permissions(dir.path());
-    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    const bool writable = QFileInfo(dir.path()).isWritable(); // root writes anyway
+    // A folder that is a regular file; file modes would not stop root.
     error.clear();
-    const bool saved = saveRtf(path, {{run("third")}, {}}, &error);
-    QFile::setPermissions(dir.path(), old);
-    if (!writable) {
-        EXPECT_FALSE(saved);
-        EXPECT_FALSE(error.isEmpty());
-        EXPECT_EQ(back()->runs, QList<RtfRun>{run("second")});
-    }
+    EXPECT_FALSE(saveRtf(path + QStringLiteral("/report.rtf"), doc, &error));
+    EXPECT_FALSE(error.isEmpty());
+
+    // A disk with no room left: the old file stays as it was.
+    const auto child = tessavo::test::runWithFileSizeLimit(0, [&] {
+        QString reason;
+        return QStringList{saveRtf(path, {{run("third")}, {}}, &reason) ? "saved" : reason};
+    });
+    ASSERT_TRUE(child.finished);
+    EXPECT_EQ(child.answer, QStringList{QStringLiteral("File too large")});
+    EXPECT_EQ(back()->runs, QList<RtfRun>{run("second")});
 }
 
 TEST(RtfReader, RefusesWhatIsNotRichText)
