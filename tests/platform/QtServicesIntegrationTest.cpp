@@ -450,6 +450,11 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc >= 3 && std::string_view(argv[1]) == "--child")
         return runChild(argc, argv);
+    // The file dialog keeps its history in the user's settings; this run's
+    // stays in a home of its own.
+    const QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral(".config")).toLocal8Bit());
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     installQtServices();
