@@ -1,5 +1,6 @@
 #include "frame/modHelp.h"
 
+#include "platform/DateText.h"
 #include "platform/FormRegistry.h"
 #include "platform/Services.h"
 #include "platform/SiteAddress.h"
@@ -8,6 +9,7 @@
 #include <QFileInfo>
 #include <QPointer>
 
+#include <cmath>
 #include <cstdlib>
 #include <exception>
 
@@ -28,14 +30,16 @@ void openPage(const QString &address)
         opener->open(address);
 }
 
-// The locale's short date form with the year widened to four digits, so
-// the stored date never depends on a two-digit century guess.
-QString fourDigitYearShortFormat(const QLocale &locale)
+const QString kIsoDate = QStringLiteral("yyyy-MM-dd");
+
+// A two-digit year reads as 19xx. The stored date was today when it was
+// written, so of the dates a hundred years apart the one nearest today is
+// meant; one that lies fifty years away asks either way.
+QDate inCenturyNearest(const QDate &date, const QDate &today)
 {
-    QString format = locale.dateFormat(QLocale::ShortFormat);
-    if (!format.contains(QStringLiteral("yyyy")))
-        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
-    return format;
+    const int yearsAway = today.year() - date.year();
+    const int centuries = static_cast<int>(std::floor((yearsAway + 50) / 100.0));
+    return date.addYears(100 * centuries);
 }
 
 } // namespace
@@ -47,17 +51,22 @@ void OpenFullyBrandedPage() { openPage(kFullyBrandedPage); }
 void OpenCoBrandPage() { openPage(kCoBrandPage); }
 void OpenSoftwaresPage() { openPage(kSoftwaresPage); }
 
-QString reminderDateText(const QDate &date, const QLocale &locale)
+QString reminderDateText(const QDate &date)
 {
-    return locale.toString(date, fourDigitYearShortFormat(locale));
+    return date.toString(kIsoDate);
 }
 
-std::optional<QDate> readReminderDate(const QString &text, const QLocale &locale)
+std::optional<QDate> readReminderDate(const QString &text, const QDate &today,
+                                      const QLocale &locale)
 {
-    const QDate date = locale.toDate(text.trimmed(), fourDigitYearShortFormat(locale));
-    if (!date.isValid())
-        return std::nullopt;
-    return date;
+    const QString trimmed = text.trimmed();
+    if (const QDate iso = QDate::fromString(trimmed, kIsoDate); iso.isValid())
+        return iso;
+    if (const QDate wide = locale.toDate(trimmed, fourDigitYearShortFormat(locale)); wide.isValid())
+        return wide;
+    if (const QDate narrow = locale.toDate(trimmed, QLocale::ShortFormat); narrow.isValid())
+        return inCenturyNearest(narrow, today);
+    return std::nullopt;
 }
 
 QString reminderApplicationName()
@@ -79,7 +88,7 @@ void RemindUpdateCheck()
         return;
     }
     // A value that is not a date ends the check quietly, storing nothing.
-    const std::optional<QDate> last = readReminderDate(stored);
+    const std::optional<QDate> last = readReminderDate(stored, today);
     if (!last)
         return;
     const qint64 days = today.daysTo(*last);

@@ -24,10 +24,16 @@ void OpenSoftwaresPage();
 // fourteen days away from today, either way.
 void RemindUpdateCheck();
 
-// The reminder date as it is stored: the locale's short date form, always
-// with a four-digit year, and read back with the same form.
-QString reminderDateText(const QDate &date, const QLocale &locale = QLocale());
-std::optional<QDate> readReminderDate(const QString &text, const QLocale &locale = QLocale());
+// The reminder date as it is stored: ISO 8601 (2026-12-07), the same in
+// every locale, so a change of locale never makes it unreadable.
+QString reminderDateText(const QDate &date);
+
+// Reads a stored reminder date: ISO 8601 first, then the locale's short date
+// form that earlier versions stored, with a four-digit year and then with
+// the locale's own year digits (a two-digit year taken in the century that
+// puts the date nearest today). Nothing when the text is none of these.
+std::optional<QDate> readReminderDate(const QString &text, const QDate &today,
+                                      const QLocale &locale = QLocale());
 
 // Where the reminder date is kept in the per-user settings.
 QString reminderApplicationName();

@@ -1,5 +1,7 @@
 #include "charts/kua/KuaCalc.h"
 
+#include "platform/DateText.h"
+
 #include <utility>
 
 namespace tessavo::kua {
@@ -302,7 +304,7 @@ ReportRuns kuaReportRuns(const KuaReportFields &fields, const QLocale &locale)
 {
     const std::array<std::pair<QString, QString>, 15> rows = {{
         {u"Name: "_s, fields.name},
-        {u"Date of Birth: "_s, locale.toString(fields.birthDate, QLocale::ShortFormat)},
+        {u"Date of Birth: "_s, shortDateText(fields.birthDate, locale)},
         {u"Kua Number: "_s, fields.kuaNo},
         {u"Group: "_s, fields.group},
         {u"Element: "_s, fields.element},

@@ -146,8 +146,8 @@ struct KuaReportFields {
 
 // The report: for each of the fifteen fields a bold magenta caption, the
 // plain black value with a blank line, and the credit line with a blank line.
-// The birth date is written in the locale's short date format, month names
-// included (the program passes the user's locale).
+// The birth date is written in the locale's short date format with a
+// four-digit year (the program passes the user's locale).
 ReportRuns kuaReportRuns(const KuaReportFields &fields, const QLocale &locale);
 
 } // namespace tessavo::kua

@@ -173,6 +173,81 @@ TEST(PillarElements, LinesPolaritiesAndParagraphs)
     }
 }
 
+TEST(PillarElements, EveryBranchWithItsAnimalAndHiddenStems)
+{
+    // Each hidden element as polarity and line: the line names the stem of
+    // that polarity and element.
+    struct Row {
+        const char *branch;
+        const char *animal;
+        std::array<const char *, 3> hidden;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"Zi",   "Rat [Zi]",      {"Yin Water [Gui]",   "",                 ""}},
+        {"Chou", "Ox [Chou]",     {"Yin Earth [Ji]",    "Yin Water [Gui]",  "Yin Metal [Xin]"}},
+        {"Yin",  "Tiger [Yin]",   {"Yang Wood [Jia]",   "Yang Fire [Bing]", "Yang Earth [Wu]"}},
+        {"Mao",  "Rabbit [Mao]",  {"Yin Wood [Yi]",     "",                 ""}},
+        {"Chen", "Dragon [Chen]", {"Yang Earth [Wu]",   "Yin Wood [Yi]",    "Yin Water [Gui]"}},
+        {"Si",   "Snake [Si]",    {"Yang Fire [Bing]",  "Yang Earth [Wu]",  "Yang Metal [Geng]"}},
+        {"Wu",   "Horse [Wu]",    {"Yin Fire [Ding]",   "Yin Earth [Ji]",   ""}},
+        {"Wei",  "Sheep [Wei]",   {"Yin Earth [Ji]",    "Yin Fire [Ding]",  "Yin Wood [Yi]"}},
+        {"Shen", "Monkey [Shen]", {"Yang Metal [Geng]", "Yang Water [Ren]", "Yang Earth [Wu]"}},
+        {"You",  "Rooster [You]", {"Yin Metal [Xin]",   "",                 ""}},
+        {"Xu",   "Dog [Xu]",      {"Yang Earth [Wu]",   "Yin Metal [Xin]",  "Yin Fire [Ding]"}},
+        {"Hai",  "Pig [Hai]",     {"Yang Water [Ren]",  "Yang Wood [Jia]",  ""}},
+    };
+    // clang-format on
+    for (const Row &r : rows) {
+        const PillarBreakdown b = pillarBreakdown({"Ren", r.branch});
+        EXPECT_EQ(b.lines[0], "Water [Ren]") << r.branch;
+        EXPECT_EQ(b.lines[1], r.animal) << r.branch;
+        EXPECT_EQ(b.polarities[0] + b.polarities[1], "") << r.branch;
+        for (std::size_t h = 0; h < 3; ++h) {
+            const QString hidden = QString::fromLatin1(r.hidden[h]);
+            EXPECT_EQ(b.polarities[h + 2], hidden.section(' ', 0, 0)) << r.branch << ' ' << h + 1;
+            EXPECT_EQ(b.lines[h + 2], hidden.section(' ', 1)) << r.branch << ' ' << h + 1;
+        }
+    }
+}
+
+TEST(PillarElements, InterpretationEntriesInStemOrder)
+{
+    // Entries 1, 4 and 5 have a wording of their own; the others are fixed.
+    const char *const labels[] = {"Yang Wood [Jia]",   "Yin Wood [Yi]",   "Yang Fire [Bing]",
+                                  "Yin Fire [Ding]",   "Yang Earth [Wu]", "Yin Earth [Ji]",
+                                  "Yang Metal [Geng]", "Yin Metal [Xin]", "Yang Water [Ren]",
+                                  "Yin Water [Gui]"};
+    const std::pair<std::size_t, const char *> texts[] = {
+        {0, "It is like a tree which is upward growing and is tall, sturdy and stubborn by "
+            "natures."},
+        {2, "Yang fire is a forest fire which is hot and burns non-stop."},
+        {3, "Yin fire is the furnace fire which is hot by nature but burns slowly and imparts "
+            "heat without scorching the surrounding."},
+        {6, "Yang metal is a sharpened outward piercing metal. By nature they are intelligent, "
+            "strong, aggressive and ever curious."},
+        {7, "Unlike the yang metal, the Yin metal is inward looking and by nature they are wise, "
+            "powerful and beautiful."},
+        {8, "Yang water is referred to as the Ocean water which is deep and produces tremendous "
+            "and huge waves."},
+        {9, "Contrarily, Yin water is the lake water which is deep yet calm with strong "
+            "undercurrents."},
+    };
+    const auto &entries = elementEntries();
+    for (std::size_t j = 0; j < 10; ++j) {
+        EXPECT_EQ(entries[j].label, labels[j]) << j;
+        EXPECT_FALSE(entries[j].text.isEmpty()) << j;
+    }
+    for (const auto &[j, text] : texts)
+        EXPECT_EQ(entries[j].text, text) << labels[j];
+
+    // As a pillar shows them: "Geng Shen" hides Geng, Ren and Wu, and its own
+    // stem brings no paragraph of its own.
+    EXPECT_EQ(interpretation(pillarBreakdown({"Geng", "Shen"})),
+              QString("Yang Metal [Geng]\r\n") + texts[3].second + "\r\n\r\nYang Water [Ren]\r\n" +
+                  texts[5].second + "\r\n\r\nYang Earth [Wu]\r\n" + entries[4].text);
+}
+
 TEST(BaZiReport, BoldHeadingsThenLinesInterpretationAndCredit)
 {
     std::array<PillarReport, 4> pillars;

@@ -138,6 +138,14 @@ TEST(DirectionColors, ListsAreKeptExactly)
         const char *avoid;
     };
     const Row rows[] = {
+        {"North", "Blue; Black; Purple; Metallic; White; Gold; Silver; Grey",
+         "Yellow; Beige; Earth Tones; Green; Brown"},
+        {"South", "Red; Maroon; Orange; Pink; Coral; Green; Brown",
+         "Blue; Black; Purple; Yellow; Beige; Earth Tones"},
+        {"South East", "Green; Brown; Blue; Black; Purple",
+         "Metallic; White; Gold; Silver; Grey; Red; Maroon; Coral; Orange; Pink"},
+        {"North East", "Beige; Yellow; Earth Tones; Red; Maroon; Coral; Pink; Orange",
+         "Green; Brown; Metallic; Silver; Gold; Grey; White"},
         {"East", "Green; Brown Blue; Black; Purple",
          "Metallic; White; Gold; Silver; Grey; Red; Orange; Maroon; Pink; Coral"},
         {"West", "Metallic; White; Gold; Silver; Grey Beige; Yellow",

@@ -79,17 +79,27 @@ TEST(KuaReport, EmptyNameAndUnwrittenDate)
     EXPECT_EQ(runs[3 * 3 + 1].text, "East\r\n\r\n"); // Kua 9 is of the East group
 }
 
-TEST(KuaReport, DateOfBirthFollowsTheLocalesShortFormat)
+TEST(KuaReport, DateOfBirthFollowsTheLocalesShortFormatWithTheWholeYear)
 {
     struct Row {
         QLocale locale;
         QDate born;
         const char *shown;
     };
+    const QLocale american(QLocale::English, QLocale::UnitedStates);
+    const QLocale german(QLocale::German, QLocale::Germany);
     const Row rows[] = {
         {kBritish, QDate(2000, 1, 15), "15/01/2000"},
-        {QLocale(QLocale::English, QLocale::UnitedStates), QDate(2000, 1, 15), "1/15/00"},
-        {QLocale(QLocale::German, QLocale::Germany), QDate(1904, 2, 29), "29.02.04"},
+        {kBritish, QDate(1905, 1, 15), "15/01/1905"},
+        {kBritish, QDate(2005, 1, 15), "15/01/2005"},
+        {american, QDate(2000, 1, 15), "1/15/2000"},
+        {american, QDate(1905, 1, 15), "1/15/1905"},
+        {american, QDate(2005, 1, 15), "1/15/2005"},
+        {german, QDate(1904, 2, 29), "29.02.1904"},
+        {german, QDate(1905, 1, 15), "15.01.1905"},
+        {german, QDate(2005, 1, 15), "15.01.2005"},
+        {QLocale::c(), QDate(1905, 1, 15), "15 Jan 1905"},
+        {QLocale::c(), QDate(2005, 1, 15), "15 Jan 2005"},
         {QLocale(QLocale::Japanese, QLocale::Japan), QDate(1970, 1, 1), "1970/01/01"},
     };
     for (const Row &row : rows) {

@@ -95,7 +95,25 @@ TEST_F(KuaReportWindowTest, DateInTheUsersShortFormatAndNeverWrittenDate)
 
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     proceed({"Ann Lee", Sex::Female, 15, 1, 2000});
-    EXPECT_TRUE(openReport().RTB->toPlainText().contains("\nDate of Birth: 1/15/00\n"));
+    EXPECT_TRUE(openReport().RTB->toPlainText().contains("\nDate of Birth: 1/15/2000\n"));
+}
+
+TEST_F(KuaReportWindowTest, BirthsAHundredYearsApartShowTheirOwnYears)
+{
+    const std::tuple<const char *, int, const char *> rows[] = {
+        {"en_US", 1905, "1/15/1905"},  {"en_US", 2005, "1/15/2005"},  {"de_DE", 1905, "15.01.1905"},
+        {"de_DE", 2005, "15.01.2005"}, {"en_GB", 1905, "15/01/1905"}, {"en_GB", 2005, "15/01/2005"},
+        {"C", 1905, "15 Jan 1905"},    {"C", 2005, "15 Jan 2005"},
+    };
+    for (const auto &[locale, year, shown] : rows) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+        proceed({"Ann Lee", Sex::Female, 15, 1, year});
+        const QString text = openReport().RTB->toPlainText();
+        EXPECT_TRUE(text.contains("\nDate of Birth: " + QString::fromLatin1(shown) + "\n"))
+            << locale << ": " << text.toStdString();
+        unloadForm<frmSaveFengShuiKuaNumber>();
+        flushDeletes();
+    }
 }
 
 TEST_F(KuaReportWindowTest, OpenedAgainItShowsTheReportOnce)

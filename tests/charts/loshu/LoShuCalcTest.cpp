@@ -98,6 +98,39 @@ TEST(LoShuGrid, RemediesAndSpareEntries)
     EXPECT_EQ(m.LoShuElementCount[5], 7) << "the spare entry is not touched";
 }
 
+TEST(LoShuGrid, RemedyLinesAreKeptExactly)
+{
+    const std::array<QStringList, 5> lines = {{
+        {"1.Keep water filled bowl in the East or North East direction.",
+         "2.You can also keep a water fish aquarium.", "3.Give water to the thirsty people.",
+         "4.A fountain or swimming pool in the North too will serve the purpose."},
+        {"1.Use a square or rectangular wooden dining table.",
+         "2.Move your bedroom or office to the South Western corner of your house.",
+         "3.Keep a greenstone pyramid in South West for strength and consistency.",
+         "4.Hang pictures of mountain on your South sidewall.",
+         "5.Hang a yellow bulb in the Center of the room."},
+        {"1.Keep musical chimes at the entrance of the house.",
+         "2.Keep the North Eastern side of your home clean and tidy.",
+         "3.Place a green light in the East and South East direction.",
+         "4.Place a picture of some greenery in the East and South East direction.",
+         "5.Place small flowering plants in the East and North East directions."},
+        {"1.Wear some gold jewellery on your right hand.",
+         "2.Hang a golden yellow wind chime in the West, North West or North.",
+         "3.Keep an energized yellow pyramid.",
+         "4.Keep metal sculptures made of gold solver, bronze or copper in the West or North "
+         "West."},
+        {"1.Keep a red lamp in the South East corner of your home.",
+         "2.Keep a flowering plant in your sitting room.",
+         "3.Keep an oven in the South East direction.", "4.Keep an energized red pyramid."},
+    }};
+    calculateLoShu("1", "January", "1970");
+    for (int e = Water; e <= Fire; ++e) {
+        const QString expected = lines[static_cast<std::size_t>(e)].join("\r\n");
+        EXPECT_EQ(remedyText(e), expected) << e;
+        EXPECT_EQ(modFengShuiLoshu().LoShuRemedies[static_cast<std::size_t>(e)], expected) << e;
+    }
+}
+
 TEST(LoShuGrid, TheCellsFormTheMagicSquare)
 {
     // Digit of each cell, row by row from the top left, South at the top.
