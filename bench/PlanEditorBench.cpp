@@ -12,6 +12,7 @@
 #include "app/FormCatalog.h"
 #include "floorplan/PlanFile.h"
 #include "floorplan/PlanModel.h"
+#include "floorplan/PlotWidgets.h"
 #include "floorplan/frmMainFengShuiBagua.h"
 #include "frame/MDI.h"
 #include "platform/Controls.h"
@@ -183,6 +184,25 @@ private:
     QWidget *m_target = nullptr;
 };
 
+// Counts the plot's paints, to show that each measured step was drawn.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget *plot) : m_plot(plot) { plot->installEventFilter(this); }
+    ~PaintCounter() override { m_plot->removeEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+
+private:
+    QWidget *m_plot;
+};
+
 QPoint centreOf(int index)
 {
     const PlanElement &e = g_harness->editor->plan().at(index);
@@ -211,6 +231,7 @@ void BM_Click(benchmark::State &state)
     openPlan(elements);
     Pointer pointer(g_harness->editor->picRoomLocation);
     const QPoint targets[] = {centreOf(kFirstGridRoom), centreOf(elements)};
+    PaintCounter counter(g_harness->editor->picRoomLocation);
     std::size_t n = 0;
     for (auto _ : state) {
         // Each click moves the selection to the other room.
@@ -219,6 +240,8 @@ void BM_Click(benchmark::State &state)
         pointer.release(at);
         settle();
     }
+    state.counters["paints"] =
+        benchmark::Counter(counter.paints, benchmark::Counter::kAvgIterations);
     if (!g_harness->editor->plan().at(elements).isHighlighted() &&
         !g_harness->editor->plan().at(kFirstGridRoom).isHighlighted())
         state.SkipWithError("the click selected nothing");
@@ -229,6 +252,7 @@ void BM_DragStep(benchmark::State &state)
     const int elements = static_cast<int>(state.range(0));
     openPlan(elements);
     Pointer pointer(g_harness->editor->picRoomLocation);
+    PaintCounter counter(g_harness->editor->picRoomLocation);
     int step = 4;
     for (auto _ : state) {
         // Press on the room, one step of the drag, drop: the drop runs the
@@ -240,6 +264,8 @@ void BM_DragStep(benchmark::State &state)
         settle();
         step = -step;
     }
+    state.counters["paints"] =
+        benchmark::Counter(counter.paints, benchmark::Counter::kAvgIterations);
     if (modGreatFengShui().RoomsOverlap)
         state.SkipWithError("the dragged room was refused");
 }
@@ -382,7 +408,18 @@ int main(int argc, char **argv)
     harness.editor->txtPlotLength->setText(QStringLiteral("60"));
     harness.editor->txtPlotWidth->setText(QStringLiteral("60"));
     harness.editor->cmdMesure_Click();
+    // At the main window's top-left corner, so that the whole plot is in
+    // sight: a part out of sight would not be painted.
+    harness.editor->setLeft(0);
+    harness.editor->setTop(0);
     settle();
+    const QWidget *plot = harness.editor->picRoomLocation;
+    if (plot->visibleRegion().boundingRect() != plot->rect()) {
+        std::fprintf(stderr, "The plot is not wholly in sight: %dx%d.\n",
+                     plot->visibleRegion().boundingRect().width(),
+                     plot->visibleRegion().boundingRect().height());
+        return 1;
+    }
 
     benchmark::Initialize(&argc, argv);
     TableReporter reporter;
