@@ -8,6 +8,7 @@
 // 32,767-element plan adds to the empty editor.
 
 #include "Fakes.h"
+#include "OffscreenApplication.h"
 
 #include "app/FormCatalog.h"
 #include "floorplan/PlanFile.h"
@@ -27,7 +28,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <malloc.h>
@@ -384,12 +384,7 @@ private:
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true);
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    twips::setDpi(96.0);
+    test::OffscreenApplication app(argc, argv);
 
     Harness harness;
     g_harness = &harness;

@@ -75,13 +75,6 @@ int bucketOf(double twips)
     return static_cast<int>(std::clamp(cell, 0.0, static_cast<double>(kBuckets - 1)));
 }
 
-// Bounds are widened by a twip and a little more for large values: the
-// rules round edges to whole twips and add in single precision.
-double slack(double value)
-{
-    return 1.0 + std::abs(value) * 1e-6;
-}
-
 bool finite(const TwipsArea &area)
 {
     return std::isfinite(area.left) && std::isfinite(area.top) && std::isfinite(area.right) &&
@@ -108,9 +101,11 @@ void PlanIndex::place(int index, const PlanElement &element)
     const double right = static_cast<double>(element.left) + element.width;
     const double top = element.top;
     const double bottom = static_cast<double>(element.top) + element.height;
-    const TwipsArea bounds{std::min(left, right) - slack(left), std::min(top, bottom) - slack(top),
-                           std::max(left, right) + slack(right),
-                           std::max(top, bottom) + slack(bottom)};
+    // Bucket edges fall on whole twips and the rules round an element's
+    // edges to whole twips, so a value strictly inside the rounded edges
+    // lies in a bucket that the element's own bounds reach.
+    const TwipsArea bounds{std::min(left, right), std::min(top, bottom), std::max(left, right),
+                           std::max(top, bottom)};
     span.x0 = bucketOf(bounds.left);
     span.x1 = bucketOf(bounds.right);
     span.y0 = bucketOf(bounds.top);

@@ -82,10 +82,9 @@ struct TwipsArea {
 // Finds the elements near an area without looking at every element, so
 // that a plan of any size answers a drop or a repaint in the time of the
 // few elements around it. A uniform grid of buckets over the plot box and
-// its surroundings holds the indices of the elements whose bounds, a little
-// wider on every side, reach into each bucket; beyond the grid the edge
-// buckets take them. An element of no size at all is never hit nor drawn
-// and is left out.
+// its surroundings holds the indices of the elements whose bounds reach
+// into each bucket; beyond the grid the edge buckets take them. An element of no size at all is
+// never hit nor drawn and is left out.
 class PlanIndex {
 public:
     void place(int index, const PlanElement &element);

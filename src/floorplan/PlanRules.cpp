@@ -139,7 +139,8 @@ std::optional<int> firstOverlap(const Plan &plan, int k)
     const PlanElement &room = plan.at(k);
     // Every sample of the room lies between its edges, but for the last x,
     // which goes half the height to the right. Only an element reaching into
-    // that area can be hit; the plan finds those in index order.
+    // that area, give or take a twip of rounding, can be hit; the plan finds
+    // those in index order.
     const double left = room.left;
     const double top = room.top;
     const double across = std::max({0.0, static_cast<double>(room.width), room.height / 2.0});
@@ -183,8 +184,7 @@ bool liesInside(const PlanElement &e, const PlanElement &j)
     const double te = e.top;
     const double be = e.top + e.height;
     const auto between = [](double low, double v, double high) { return low <= v && v <= high; };
-    return between(lj, le, rj) && between(lj, re, rj) && between(tj, be, bj) &&
-           between(tj, te, bj);
+    return between(lj, le, rj) && between(lj, re, rj) && between(tj, be, bj) && between(tj, te, bj);
 }
 
 bool entranceInsideTest(const Plan &plan, const QString &entranceText, int entranceIndex)

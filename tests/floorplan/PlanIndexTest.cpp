@@ -33,7 +33,7 @@ int add(Plan &plan, double left, double top, double width, double height)
 // Every element the rule can hit, in every way the index could lose one:
 // a room exactly where another is hit, touching rooms, lines, elements of no
 // size, tall narrow rooms whose last sample lies right of them, rooms far
-// outside the plot box, and rooms larger than the whole grid.
+// outside the plot box, rooms across the whole grid and large rooms.
 Plan randomPlan(QRandomGenerator &random, int elements)
 {
     Plan plan;
@@ -44,7 +44,7 @@ Plan randomPlan(QRandomGenerator &random, int elements)
         const double pixel = 15;
         const double left = pick(-60, 380) * pixel;
         const double top = pick(-60, 380) * pixel;
-        switch (pick(0, 9)) {
+        switch (pick(0, 11)) {
         case 0: // a line
             add(plan, left, top, pick(0, 1) * pick(1, 40) * pixel, 0);
             break;
@@ -57,8 +57,11 @@ Plan randomPlan(QRandomGenerator &random, int elements)
         case 3: // far away
             add(plan, left * 40, top * -30, pick(1, 40) * pixel, pick(1, 40) * pixel);
             break;
-        case 4: // over the whole grid and beyond
+        case 4: // across the whole grid and beyond
             add(plan, -90000, top, 200000, pick(1, 3) * pixel);
+            break;
+        case 5: // over more of the plot than most
+            add(plan, left, top, pick(100, 300) * pixel, pick(100, 300) * pixel);
             break;
         default:
             add(plan, left, top, pick(1, 40) * pixel, pick(1, 40) * pixel);
