@@ -392,6 +392,7 @@ QAccessibleInterface *PlotBox::accessibleElement(int index)
         return nullptr;
     if (const auto found = m_accessible.find(index); found != m_accessible.end())
         return QAccessible::accessibleInterface(found->second);
+    m_accessibleWatched = true;
     QAccessibleInterface *element = makeElementAccessible(this, index);
     m_accessible.emplace(index, QAccessible::registerAccessibleInterface(element));
     return element;
@@ -399,11 +400,13 @@ QAccessibleInterface *PlotBox::accessibleElement(int index)
 
 void PlotBox::tellAssistiveTechnology(int index, QAccessible::Event event)
 {
-    // Nobody listens: nothing to make or send, however large the plan.
+    // While nobody listens nothing is made or sent, however large the plan.
+    // News go about the elements assistive technology has looked at, and
+    // of new ones once it has looked at the plot's elements at all.
     if (!QAccessible::isActive())
         return;
-    // An element nobody has asked for yet needs no news but its arrival.
-    if (event != QAccessible::ObjectCreated && !m_accessible.contains(index))
+    const bool known = m_accessible.contains(index);
+    if (!known && !(event == QAccessible::ObjectCreated && m_accessibleWatched))
         return;
     if (QAccessibleInterface *element = accessibleElement(index)) {
         QAccessibleEvent news(element, event);

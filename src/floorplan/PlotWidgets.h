@@ -134,6 +134,7 @@ private:
     mutable bool m_visibleStale = true;
 
     std::unordered_map<int, QAccessible::Id> m_accessible;
+    bool m_accessibleWatched = false; // assistive technology asked for an element
 
     int m_pressed = 0; // the element that has the mouse while a button is down
     QPoint m_pressedAt;
