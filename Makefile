@@ -2,6 +2,7 @@
 # make test  - the same set-up, then every test through ctest (offscreen)
 # make test SANITIZE=1 - the same with AddressSanitizer and UBSan
 # make format - clang-format over the sources
+# make bench - an optimised build of the plan editor benchmark, run offscreen
 
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 ifeq ($(SANITIZE),1)
@@ -16,7 +17,7 @@ endif
 # `make test`, so users run what the tests test and nothing builds twice.
 BUILD_TYPE ?= RelWithDebInfo
 
-.PHONY: all deps configure build run test format clean
+.PHONY: all deps configure build run test bench format clean
 
 all: build
 
@@ -35,8 +36,14 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen $(TEST_ENV) ctest --output-on-failure -j $(JOBS)
 
+# Its own optimised folder, so the benchmark never measures a debug build.
+bench: deps
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTESSAVO_BENCH=ON -DTESSAVO_TESTS=OFF >/dev/null
+	@cmake --build build-bench -j $(JOBS) --target tessavo_bench
+	cd build-bench && QT_QPA_PLATFORM=offscreen bench/tessavo_bench $(BENCH_ARGS)
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-bench

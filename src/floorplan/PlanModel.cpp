@@ -3,6 +3,7 @@
 #include "platform/QbColor.h"
 #include "platform/Twips.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cmath>
 
@@ -55,6 +56,131 @@ float snapToPixels(double twips)
     return static_cast<float>(std::round(twips / perPixel) * perPixel);
 }
 
+// ---- PlanIndex -------------------------------------------------------------
+
+namespace {
+
+// The grid covers the plot box and half of it again on every side, where a
+// dragged element may still land; four pixels a bucket at 96 dpi.
+constexpr double kGridOrigin = -2400;
+constexpr double kBucketTwips = 60;
+constexpr int kBuckets = 160; // a side
+// An element over more buckets than this is looked at by every search.
+constexpr int kMostBuckets = 1024;
+
+// The bucket column or row of a coordinate; beyond the grid, its edge.
+int bucketOf(double twips)
+{
+    const double cell = std::floor((twips - kGridOrigin) / kBucketTwips);
+    return static_cast<int>(std::clamp(cell, 0.0, static_cast<double>(kBuckets - 1)));
+}
+
+bool finite(const TwipsArea &area)
+{
+    return std::isfinite(area.left) && std::isfinite(area.top) && std::isfinite(area.right) &&
+           std::isfinite(area.bottom);
+}
+
+} // namespace
+
+std::vector<int> &PlanIndex::bucket(int x, int y)
+{
+    return m_buckets[static_cast<std::size_t>(y * kBuckets + x)];
+}
+
+void PlanIndex::place(int index, const PlanElement &element)
+{
+    remove(index);
+    if (element.width == 0 && element.height == 0)
+        return;
+    if (m_spans.size() <= static_cast<std::size_t>(index))
+        m_spans.resize(static_cast<std::size_t>(index) + 1);
+    Span &span = m_spans[static_cast<std::size_t>(index)];
+    span.placed = true;
+    const double left = element.left;
+    const double right = static_cast<double>(element.left) + element.width;
+    const double top = element.top;
+    const double bottom = static_cast<double>(element.top) + element.height;
+    // Bucket edges fall on whole twips and the rules round an element's
+    // edges to whole twips, so a value strictly inside the rounded edges
+    // lies in a bucket that the element's own bounds reach.
+    const TwipsArea bounds{std::min(left, right), std::min(top, bottom), std::max(left, right),
+                           std::max(top, bottom)};
+    span.x0 = bucketOf(bounds.left);
+    span.x1 = bucketOf(bounds.right);
+    span.y0 = bucketOf(bounds.top);
+    span.y1 = bucketOf(bounds.bottom);
+    span.everywhere =
+        !finite(bounds) || (span.x1 - span.x0 + 1) * (span.y1 - span.y0 + 1) > kMostBuckets;
+    if (span.everywhere) {
+        m_everywhere.push_back(index);
+        return;
+    }
+    if (m_buckets.empty())
+        m_buckets.resize(static_cast<std::size_t>(kBuckets) * kBuckets);
+    for (int y = span.y0; y <= span.y1; ++y) {
+        for (int x = span.x0; x <= span.x1; ++x)
+            bucket(x, y).push_back(index);
+    }
+}
+
+void PlanIndex::remove(int index)
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= m_spans.size())
+        return;
+    Span &span = m_spans[static_cast<std::size_t>(index)];
+    if (!span.placed)
+        return;
+    const auto take = [index](std::vector<int> &list) {
+        const auto found = std::find(list.begin(), list.end(), index);
+        if (found != list.end()) {
+            *found = list.back();
+            list.pop_back();
+        }
+    };
+    if (span.everywhere) {
+        take(m_everywhere);
+    } else {
+        for (int y = span.y0; y <= span.y1; ++y) {
+            for (int x = span.x0; x <= span.x1; ++x)
+                take(bucket(x, y));
+        }
+    }
+    span = Span();
+}
+
+std::vector<int> PlanIndex::near(const TwipsArea &area) const
+{
+    std::vector<int> found(m_everywhere);
+    if (!finite(area)) {
+        // No bucket can be named: every element placed is a candidate.
+        found.clear();
+        for (std::size_t i = 0; i < m_spans.size(); ++i) {
+            if (m_spans[i].placed)
+                found.push_back(static_cast<int>(i));
+        }
+        return found;
+    }
+    if (!m_buckets.empty()) {
+        const int x0 = bucketOf(std::min(area.left, area.right));
+        const int x1 = bucketOf(std::max(area.left, area.right));
+        const int y0 = bucketOf(std::min(area.top, area.bottom));
+        const int y1 = bucketOf(std::max(area.top, area.bottom));
+        for (int y = y0; y <= y1; ++y) {
+            for (int x = x0; x <= x1; ++x) {
+                const std::vector<int> &list =
+                    m_buckets[static_cast<std::size_t>(y * kBuckets + x)];
+                found.insert(found.end(), list.begin(), list.end());
+            }
+        }
+    }
+    std::sort(found.begin(), found.end());
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+    return found;
+}
+
+// ---- Plan ------------------------------------------------------------------
+
 Plan::Plan()
 {
     m_elements.push_back(templateElement());
@@ -85,6 +211,7 @@ std::optional<int> Plan::loadNext()
     PlanElement element = m_elements.front();
     element.visible = false;
     m_elements.push_back(element);
+    m_index.place(upperBound(), element);
     notify(upperBound(), Change::Loaded);
     return upperBound();
 }
@@ -95,6 +222,7 @@ void Plan::unloadLast()
         return;
     const int index = upperBound();
     m_elements.pop_back();
+    m_index.remove(index);
     notify(index, Change::Unloaded);
 }
 
@@ -111,6 +239,7 @@ void Plan::setGeometry(int index, double left, double top, double width, double 
     element.top = snapToPixels(top);
     element.width = snapToPixels(width);
     element.height = snapToPixels(height);
+    m_index.place(index, element);
     notify(index, Change::Changed);
 }
 
@@ -119,6 +248,7 @@ void Plan::setPosition(int index, double left, double top)
     PlanElement &element = edit(index);
     element.left = snapToPixels(left);
     element.top = snapToPixels(top);
+    m_index.place(index, element);
     notify(index, Change::Changed);
 }
 
@@ -137,6 +267,8 @@ void Plan::setBackColor(int index, const QColor &colour)
 void Plan::setColours(int index, const QColor &colour)
 {
     PlanElement &element = edit(index);
+    if (element.backColor == colour && element.foreColor == colour)
+        return;
     element.backColor = colour;
     element.foreColor = colour;
     notify(index, Change::Changed);
@@ -160,10 +292,12 @@ void Plan::bringToFront(int index)
     notify(index, Change::Raised);
 }
 
-void Plan::paintAll(int from, const QColor &colour)
+void Plan::paintAll(int from, const QColor &colour, int except)
 {
-    for (int i = std::max(from, 0); i <= upperBound(); ++i)
-        setColours(i, colour);
+    for (int i = std::max(from, 0); i <= upperBound(); ++i) {
+        if (i != except)
+            setColours(i, colour);
+    }
 }
 
 QList<int> Plan::highlighted() const

@@ -71,6 +71,46 @@ PlanElement templateElement();
 // screen keeps a position or size it is given.
 float snapToPixels(double twips);
 
+// An area of the plot box in twips, edges included.
+struct TwipsArea {
+    double left = 0;
+    double top = 0;
+    double right = 0;
+    double bottom = 0;
+};
+
+// Finds the elements near an area without looking at every element, so
+// that a plan of any size answers a drop or a repaint in the time of the
+// few elements around it. A uniform grid of buckets over the plot box and
+// its surroundings holds the indices of the elements whose bounds reach
+// into each bucket; beyond the grid the edge buckets take them. An element of no size at all is
+// never hit nor drawn and is left out.
+class PlanIndex {
+public:
+    void place(int index, const PlanElement &element);
+    void remove(int index);
+    // Every element whose bounds may reach into the area, in index order.
+    std::vector<int> near(const TwipsArea &area) const;
+
+private:
+    struct Span {
+        bool placed = false;
+        bool everywhere = false; // in m_everywhere rather than in buckets
+        int x0 = 0;
+        int y0 = 0;
+        int x1 = 0;
+        int y1 = 0;
+    };
+
+    std::vector<int> &bucket(int x, int y);
+
+    std::vector<std::vector<int>> m_buckets;
+    // Elements too large for the buckets, or not placed by finite numbers:
+    // every search looks at them.
+    std::vector<int> m_everywhere;
+    std::vector<Span> m_spans; // by element index
+};
+
 // The element array. Index 0 is the template; indices 1 to upperBound() are
 // the plan, without gaps. Every change goes through the setters so that the
 // view can follow through the observer.
@@ -106,23 +146,30 @@ public:
     void setPosition(int index, double left, double top);
     void setBorderStyle(int index, int style);
     void setBackColor(int index, const QColor &colour);
-    void setColours(int index, const QColor &colour); // background and text
+    // Background and text; an element that has the colour already is not
+    // touched, so the view repaints only those whose colour changes.
+    void setColours(int index, const QColor &colour);
     void setEnabled(int index, bool enabled);
     void setVisible(int index, bool visible);
     void bringToFront(int index);
 
-    // Every element from 'from' to the highest index takes the colour as
-    // background and text colour.
-    void paintAll(int from, const QColor &colour);
+    // Every element from 'from' to the highest index but 'except' takes the
+    // colour as background and text colour.
+    void paintAll(int from, const QColor &colour, int except = -1);
 
     // Indices 1 and up whose background is the selection colour.
     QList<int> highlighted() const;
+
+    // Elements 1 and up whose bounds may reach into the area, in index order;
+    // each element that lies in the area is among them.
+    std::vector<int> near(const TwipsArea &area) const { return m_index.near(area); }
 
 private:
     PlanElement &edit(int index);
     void notify(int index, Change change) const;
 
     std::vector<PlanElement> m_elements;
+    PlanIndex m_index;
     Observer m_observer;
 };
 

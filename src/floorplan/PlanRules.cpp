@@ -2,6 +2,7 @@
 
 #include "floorplan/PlanNumbers.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tessavo::floorplan {
@@ -63,7 +64,9 @@ void retireDoor(Plan &plan, int index)
 
 void selectElement(Plan &plan, int k, GreatFengShuiModule &module, BaguaEditorFields &fields)
 {
-    plan.paintAll(0, plainColour());
+    // k goes straight to the selection colour: a press on the selected
+    // element changes no colour and touches nothing.
+    plan.paintAll(0, plainColour(), k);
     plan.setColours(k, selectedColour());
 
     const PlanElement &element = plan.at(k);
@@ -134,7 +137,17 @@ bool elementHits(const PlanElement &k, const PlanElement &i)
 std::optional<int> firstOverlap(const Plan &plan, int k)
 {
     const PlanElement &room = plan.at(k);
-    for (int i = 1; i <= plan.upperBound(); ++i) {
+    // Every sample of the room lies between its edges, but for the last x,
+    // which goes half the height to the right. Only an element reaching into
+    // that area, give or take a twip of rounding, can be hit; the plan finds
+    // those in index order.
+    const double left = room.left;
+    const double top = room.top;
+    const double across = std::max({0.0, static_cast<double>(room.width), room.height / 2.0});
+    const double back = std::min({0.0, static_cast<double>(room.width), room.height / 2.0});
+    const double down = std::max(0.0, static_cast<double>(room.height));
+    const double up = std::min(0.0, static_cast<double>(room.height));
+    for (int i : plan.near({left + back - 1, top + up - 1, left + across + 1, top + down + 1})) {
         if (elementHits(room, plan.at(i)))
             return i;
     }
@@ -171,8 +184,7 @@ bool liesInside(const PlanElement &e, const PlanElement &j)
     const double te = e.top;
     const double be = e.top + e.height;
     const auto between = [](double low, double v, double high) { return low <= v && v <= high; };
-    return between(lj, le, rj) && between(lj, re, rj) && between(tj, be, bj) &&
-           between(tj, te, bj);
+    return between(lj, le, rj) && between(lj, re, rj) && between(tj, be, bj) && between(tj, te, bj);
 }
 
 bool entranceInsideTest(const Plan &plan, const QString &entranceText, int entranceIndex)

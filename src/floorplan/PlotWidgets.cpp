@@ -1,11 +1,14 @@
 #include "floorplan/PlotWidgets.h"
 
-#include "floorplan/PlanModel.h"
 #include "floorplan/PlanNumbers.h"
+#include "floorplan/PlotAccessible.h"
 #include "platform/Twips.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -15,6 +18,12 @@ namespace tessavo::floorplan {
 namespace {
 
 constexpr int kGridUnits = 6;
+// Thickness of an entrance or door of no width or no height.
+constexpr int kLineThickness = 2;
+// Room a one-line text box leaves left and right of its text.
+constexpr int kTextMargin = 2;
+// Repaint requests gathered before the whole plot is repainted at once.
+constexpr int kMostDirtyAreas = 64;
 
 // Pixels for a stored twips value, held inside what a widget can take.
 int clampedPixels(double twips)
@@ -59,16 +68,196 @@ void RulerPanel::paintEvent(QPaintEvent *)
     }
 }
 
-PlotBox::PlotBox(const QString &name, QWidget *parent) : PictureBox(name, parent)
+// ---- ShownElement ----------------------------------------------------------
+
+ShownElement ShownElement::of(const PlanElement &element)
+{
+    ShownElement shown;
+    int w = clampedPixels(element.width);
+    int h = clampedPixels(element.height);
+    if (w > 0 && h == 0)
+        h = kLineThickness;
+    else if (h > 0 && w == 0)
+        w = kLineThickness;
+    // A box takes no size below nothing.
+    shown.m_rect = QRect(clampedPixels(element.left), clampedPixels(element.top), std::max(w, 0),
+                         std::max(h, 0));
+    shown.m_back = element.backColor;
+    shown.m_fore = element.foreColor;
+    shown.m_border = element.borderStyle == 1;
+    shown.m_text = element.text;
+    shown.m_enabled = element.enabled;
+    shown.m_visible = element.visible;
+    return shown;
+}
+
+// ---- PlotBox ---------------------------------------------------------------
+
+PlotBox::PlotBox(const QString &name, QWidget *parent, const Plan &plan, Handlers handlers)
+    : PictureBox(name, parent), m_plan(plan), m_handlers(std::move(handlers))
 {
     setAutoFillBackground(true);
     QPalette grey = palette();
     grey.setColor(QPalette::Window, QColor(128, 128, 128));
     setPalette(grey);
+    setVerdana(this, 8.25);
+    installPlotAccessibility();
+    // Element 0, the template, is loaded with the plan and never shown.
+    for (int i = 0; i <= plan.upperBound(); ++i) {
+        m_shown.push_back(ShownElement::of(plan.at(i)));
+        m_stamps.push_back(++m_nextStamp);
+    }
 }
 
-void PlotBox::paintEvent(QPaintEvent *)
+PlotBox::~PlotBox()
 {
+    for (const auto &[index, id] : m_accessible)
+        QAccessible::deleteAccessibleInterface(id);
+}
+
+const ShownElement *PlotBox::shown(int index) const
+{
+    if (index < 0 || index >= static_cast<int>(m_shown.size()))
+        return nullptr;
+    return &m_shown[static_cast<std::size_t>(index)];
+}
+
+void PlotBox::elementChanged(int index, Plan::Change change)
+{
+    const auto at = static_cast<std::size_t>(index);
+    switch (change) {
+    case Plan::Change::Loaded:
+        m_shown.push_back(ShownElement::of(m_plan.at(index)));
+        m_stamps.push_back(++m_nextStamp);
+        if (m_shown.back().isVisible()) {
+            m_visibleStale = true;
+            markDirty(m_shown.back().geometry());
+            tellAssistiveTechnology(index, QAccessible::ObjectCreated);
+        }
+        break;
+    case Plan::Change::Changed: {
+        if (at >= m_shown.size())
+            return;
+        ShownElement now = ShownElement::of(m_plan.at(index));
+        ShownElement &was = m_shown[at];
+        if (now == was)
+            return;
+        if (was.isVisible())
+            markDirty(was.geometry());
+        if (now.isVisible())
+            markDirty(now.geometry());
+        const bool appeared = now.isVisible() && !was.isVisible();
+        const bool vanished = was.isVisible() && !now.isVisible();
+        const bool renamed = now.text() != was.text();
+        const bool moved = now.geometry() != was.geometry();
+        if (vanished)
+            tellAssistiveTechnology(index, QAccessible::ObjectDestroyed);
+        was = std::move(now);
+        if (appeared || vanished)
+            m_visibleStale = true;
+        if (appeared)
+            tellAssistiveTechnology(index, QAccessible::ObjectCreated);
+        if (renamed && !appeared)
+            tellAssistiveTechnology(index, QAccessible::NameChanged);
+        if (moved && !appeared)
+            tellAssistiveTechnology(index, QAccessible::LocationChanged);
+        break;
+    }
+    case Plan::Change::Raised:
+        if (at >= m_shown.size())
+            return;
+        m_stamps[at] = ++m_nextStamp;
+        markDirty(m_shown[at].geometry());
+        break;
+    case Plan::Change::Unloaded:
+        if (at + 1 != m_shown.size())
+            return;
+        if (m_shown.back().isVisible()) {
+            markDirty(m_shown.back().geometry());
+            m_visibleStale = true;
+            tellAssistiveTechnology(index, QAccessible::ObjectDestroyed);
+        }
+        if (const auto found = m_accessible.find(index); found != m_accessible.end()) {
+            QAccessible::deleteAccessibleInterface(found->second);
+            m_accessible.erase(found);
+        }
+        m_shown.pop_back();
+        m_stamps.pop_back();
+        break;
+    }
+}
+
+void PlotBox::markDirty(const QRect &rect)
+{
+    if (rect.isEmpty() || m_allDirty || !rect.intersects(this->rect()))
+        return;
+    if (++m_dirtyAreas > kMostDirtyAreas) {
+        m_allDirty = true;
+        update();
+        return;
+    }
+    update(rect);
+}
+
+std::vector<int> PlotBox::stackedIn(const QRect &area) const
+{
+    std::vector<int> found;
+    const auto meets = [&](int i) {
+        const ShownElement &e = m_shown[static_cast<std::size_t>(i)];
+        return e.isDrawn() && e.geometry().intersects(area);
+    };
+    // A large area holds most elements: looking at each is quicker than
+    // gathering them bucket by bucket.
+    if (area.width() * area.height() * 4 > width() * height()) {
+        for (int i = 1; i < static_cast<int>(m_shown.size()); ++i) {
+            if (meets(i))
+                found.push_back(i);
+        }
+    } else {
+        // Lines stand out of their twips by up to their thickness.
+        const double margin = twips::fromPixels(kLineThickness + 1);
+        const TwipsArea twipsArea{twips::fromPixels(area.left()) - margin,
+                                  twips::fromPixels(area.top()) - margin,
+                                  twips::fromPixels(area.right() + 1) + margin,
+                                  twips::fromPixels(area.bottom() + 1) + margin};
+        for (int i : m_plan.near(twipsArea)) {
+            if (i < static_cast<int>(m_shown.size()) && meets(i))
+                found.push_back(i);
+        }
+    }
+    std::sort(found.begin(), found.end(), [this](int a, int b) {
+        return m_stamps[static_cast<std::size_t>(a)] < m_stamps[static_cast<std::size_t>(b)];
+    });
+    return found;
+}
+
+int PlotBox::elementAt(QPoint point) const
+{
+    const std::vector<int> under = stackedIn(QRect(point, QSize(1, 1)));
+    for (auto i = under.rbegin(); i != under.rend(); ++i) {
+        if (m_shown[static_cast<std::size_t>(*i)].geometry().contains(point))
+            return *i;
+    }
+    return 0;
+}
+
+const std::vector<int> &PlotBox::visibleElements() const
+{
+    if (m_visibleStale) {
+        m_visible.clear();
+        for (int i = 1; i < static_cast<int>(m_shown.size()); ++i) {
+            if (m_shown[static_cast<std::size_t>(i)].isVisible())
+                m_visible.push_back(i);
+        }
+        m_visibleStale = false;
+    }
+    return m_visible;
+}
+
+void PlotBox::paintEvent(QPaintEvent *event)
+{
+    m_dirtyAreas = 0;
+    m_allDirty = false;
     QPainter painter(this);
     painter.setPen(QColor(160, 160, 160));
     const int unit = twips::toPixels(kGridUnitTwips);
@@ -76,87 +265,153 @@ void PlotBox::paintEvent(QPaintEvent *)
         painter.drawLine(i * unit, 0, i * unit, height());
         painter.drawLine(0, i * unit, width(), i * unit);
     }
+    const QRegion &region = event->region();
+    for (int i : stackedIn(event->rect())) {
+        const ShownElement &e = m_shown[static_cast<std::size_t>(i)];
+        if (region.intersects(e.geometry()))
+            drawElement(painter, e);
+    }
 }
 
-ElementBox::ElementBox(int index, QWidget *parent, Handlers handlers)
-    : QLineEdit(parent), m_index(index), m_handlers(std::move(handlers))
+void PlotBox::drawElement(QPainter &painter, const ShownElement &element) const
 {
-    setObjectName(arrayName(QStringLiteral("txtRoom"), index));
-    setReadOnly(true);
-    setFocusPolicy(Qt::NoFocus);
-    setContextMenuPolicy(Qt::NoContextMenu);
-    setCursor(Qt::ArrowCursor);
-    setMouseTracking(true);
-    setFrame(false);
-    setTextMargins(0, 0, 0, 0);
-    setVerdana(this, 8.25);
+    const QRect box = element.geometry();
+    painter.fillRect(box, element.backColor());
+    QRect inside = box;
+    if (element.hasBorder()) {
+        // A single black line just inside the box, as the text boxes had.
+        const QColor black(0, 0, 0);
+        painter.fillRect(box.left(), box.top(), box.width(), 1, black);
+        painter.fillRect(box.left(), box.bottom(), box.width(), 1, black);
+        painter.fillRect(box.left(), box.top(), 1, box.height(), black);
+        painter.fillRect(box.right(), box.top(), 1, box.height(), black);
+        inside = box.adjusted(1, 1, -1, -1);
+    }
+    // Text in the colour of the background cannot be seen: the usual case,
+    // since a selection sets both.
+    if (element.text().isEmpty() || element.foreColor() == element.backColor() || inside.isEmpty())
+        return;
+    // Laid out as a one-line text box lays it out: two pixels in from the
+    // left, centred in height, and, when it does not fit, its end in sight,
+    // as after the text was set.
+    const QFontMetrics metrics(font());
+    const int top = inside.top() + (inside.height() - metrics.height() + 1) / 2;
+    const QRect line(inside.left() + kTextMargin, top, inside.width() - 2 * kTextMargin,
+                     metrics.height());
+    const int textWidth = metrics.horizontalAdvance(element.text());
+    const int x = textWidth + 1 <= line.width() ? line.left() : line.right() - textWidth;
+    painter.save();
+    painter.setClipRect(inside, Qt::IntersectClip);
+    painter.setPen(element.foreColor());
+    painter.drawText(x, line.top() + metrics.ascent(), element.text());
+    painter.restore();
 }
 
-void ElementBox::showElement(const PlanElement &element)
+bool PlotBox::event(QEvent *event)
 {
-    int w = clampedPixels(element.width);
-    int h = clampedPixels(element.height);
-    // A line-shaped entrance or door stays in sight as a thin line.
-    if (w > 0 && h == 0)
-        h = 2;
-    else if (h > 0 && w == 0)
-        w = 2;
-    setGeometry(clampedPixels(element.left), clampedPixels(element.top), w, h);
-    setStyleSheet(QStringLiteral("QLineEdit { background-color: %1; color: %2; border: %3; "
-                                 "padding: 0px; }")
-                      .arg(element.backColor.name(), element.foreColor.name(),
-                           element.borderStyle == 1 ? QStringLiteral("1px solid black")
-                                                    : QStringLiteral("none")));
-    if (text() != element.text)
-        setText(element.text);
-    setToolTip(element.text);
-    setEnabled(element.enabled);
-    setVisible(element.visible);
+    if (event->type() == QEvent::ToolTip) {
+        auto *help = static_cast<QHelpEvent *>(event);
+        const int k = elementAt(help->pos());
+        const ShownElement *element = shown(k);
+        // An element without text, a door, shows the plot's own tooltip.
+        if (k > 0 && !element->text().isEmpty()) {
+            QToolTip::showText(help->globalPos(), element->text(), this, element->geometry());
+            return true;
+        }
+    }
+    return PictureBox::event(event);
 }
 
-void ElementBox::mousePressEvent(QMouseEvent *event)
+void PlotBox::mousePressEvent(QMouseEvent *event)
 {
+    if (m_pressed == 0) {
+        const int k = elementAt(event->position().toPoint());
+        // A disabled element takes no mouse; the plot behind it does.
+        if (k == 0 || !shown(k)->isEnabled()) {
+            PictureBox::mousePressEvent(event);
+            return;
+        }
+        m_pressed = k;
+    }
     event->accept();
     m_pressedAt = event->globalPosition().toPoint();
     m_holding = event->button() == Qt::LeftButton;
     m_dragged = false;
     if (m_handlers.mouseDown)
-        m_handlers.mouseDown(event->button());
+        m_handlers.mouseDown(m_pressed, event->button());
 }
 
-void ElementBox::mouseMoveEvent(QMouseEvent *event)
+void PlotBox::mouseMoveEvent(QMouseEvent *event)
 {
+    // While a button is down the pressed element has the mouse, wherever it goes.
+    int k = m_pressed;
+    if (k == 0) {
+        k = elementAt(event->position().toPoint());
+        if (k == 0 || !shown(k)->isEnabled()) {
+            PictureBox::mouseMoveEvent(event);
+            return;
+        }
+    }
     event->accept();
     if (m_handlers.mouseMove)
-        m_handlers.mouseMove(event->buttons());
-    if (!m_holding || event->buttons() != Qt::LeftButton)
+        m_handlers.mouseMove(k, event->buttons());
+    if (k != m_pressed || !m_holding || event->buttons() != Qt::LeftButton)
         return;
     const QPoint offset = event->globalPosition().toPoint() - m_pressedAt;
     if (offset.isNull() && !m_dragged)
         return;
     m_dragged = true;
     if (m_handlers.dragTo)
-        m_handlers.dragTo(twips::fromPixels(offset.x()), twips::fromPixels(offset.y()));
+        m_handlers.dragTo(k, twips::fromPixels(offset.x()), twips::fromPixels(offset.y()));
 }
 
-void ElementBox::mouseReleaseEvent(QMouseEvent *event)
+void PlotBox::mouseReleaseEvent(QMouseEvent *event)
 {
+    const int k = m_pressed;
+    if (k == 0) {
+        PictureBox::mouseReleaseEvent(event);
+        return;
+    }
     event->accept();
     const bool dropped = m_holding && m_dragged;
     m_holding = false;
     m_dragged = false;
+    if (event->buttons() == Qt::NoButton)
+        m_pressed = 0;
     if (dropped) {
         if (m_handlers.dropped)
-            m_handlers.dropped();
+            m_handlers.dropped(k);
     } else if (m_handlers.mouseUp) {
-        m_handlers.mouseUp();
+        m_handlers.mouseUp(k);
     }
 }
 
-void ElementBox::mouseDoubleClickEvent(QMouseEvent *event)
+QAccessibleInterface *PlotBox::accessibleElement(int index)
 {
-    // A second press, as the window sees it.
-    mousePressEvent(event);
+    if (!shown(index) || index < 1)
+        return nullptr;
+    if (const auto found = m_accessible.find(index); found != m_accessible.end())
+        return QAccessible::accessibleInterface(found->second);
+    m_accessibleWatched = true;
+    QAccessibleInterface *element = makeElementAccessible(this, index);
+    m_accessible.emplace(index, QAccessible::registerAccessibleInterface(element));
+    return element;
+}
+
+void PlotBox::tellAssistiveTechnology(int index, QAccessible::Event event)
+{
+    // While nobody listens nothing is made or sent, however large the plan.
+    // News go about the elements assistive technology has looked at, and
+    // of new ones once it has looked at the plot's elements at all.
+    if (!QAccessible::isActive())
+        return;
+    const bool known = m_accessible.contains(index);
+    if (!known && !(event == QAccessible::ObjectCreated && m_accessibleWatched))
+        return;
+    if (QAccessibleInterface *element = accessibleElement(index)) {
+        QAccessibleEvent news(element, event);
+        QAccessible::updateAccessibility(&news);
+    }
 }
 
 } // namespace tessavo::floorplan

@@ -1,19 +1,24 @@
 #pragma once
 
 // The pieces of the plan editor's drawing: the ruler around the plot box,
-// the grey plot box with its grid, and the box of one plan element, which
-// follows the mouse while the left button holds it.
+// and the grey plot box with its grid that draws every element of the plan.
 
+#include "floorplan/PlanModel.h"
 #include "platform/Controls.h"
 
-#include <QLineEdit>
+#include <QAccessible>
+#include <QColor>
 #include <QPoint>
+#include <QRect>
+#include <QString>
 
 #include <functional>
+#include <unordered_map>
+#include <vector>
+
+class QPainter;
 
 namespace tessavo::floorplan {
-
-struct PlanElement;
 
 // picLocation: the ruler digits "0" to "6" along the four edges of the plot
 // box it holds, one at each grid line.
@@ -30,47 +35,108 @@ private:
     double m_boxTop;
 };
 
-// picRoomLocation: the grey square that holds the elements, with a line at
-// every grid unit of 800 twips.
+// What the plot shows of one element: its box in pixels of the plot box,
+// its colours, border, text and state. The accessors read as those of the
+// text box each element once was.
+class ShownElement {
+public:
+    ShownElement() = default;
+    // How the element looks on a plot box; a line-shaped entrance or door
+    // stays in sight as a line two pixels thick.
+    static ShownElement of(const PlanElement &element);
+
+    QRect geometry() const { return m_rect; }
+    QPoint pos() const { return m_rect.topLeft(); }
+    QColor backColor() const { return m_back; }
+    QColor foreColor() const { return m_fore; }
+    bool hasBorder() const { return m_border; }
+    QString text() const { return m_text; }
+    bool isEnabled() const { return m_enabled; }
+    bool isVisible() const { return m_visible; }
+    // Drawn at all: visible and of some size.
+    bool isDrawn() const { return m_visible && !m_rect.isEmpty(); }
+
+    bool operator==(const ShownElement &) const = default;
+
+private:
+    QRect m_rect;
+    QColor m_back;
+    QColor m_fore;
+    bool m_border = false;
+    QString m_text;
+    bool m_enabled = true;
+    bool m_visible = false;
+};
+
+// picRoomLocation: the grey square with a line at every grid unit of 800
+// twips, and every element of the plan drawn on it. The plot keeps what it
+// shows of each element and repaints only the elements whose look changed;
+// the plan's index finds the elements under a point or a repainted area.
+// Later elements lie above earlier ones, and an element brought to the
+// front above all. The mouse on an element reaches the handlers as it
+// reached the element's own box: a press, moves (the tooltip is the
+// element's text), a drop after a drag and a release without one.
 class PlotBox : public PictureBox {
     Q_OBJECT
 public:
-    PlotBox(const QString &name, QWidget *parent);
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-};
-
-// One element of txtRoom. It shows what the plan holds for it and reports
-// the mouse: a press, a move (tooltip), a drop after a drag and a release
-// without one. Its text cannot be typed over: the text is the element's kind.
-class ElementBox : public QLineEdit {
-    Q_OBJECT
-public:
     struct Handlers {
-        std::function<void(Qt::MouseButton button)> mouseDown;
-        std::function<void(Qt::MouseButtons buttons)> mouseMove;
+        std::function<void(int index, Qt::MouseButton button)> mouseDown;
+        std::function<void(int index, Qt::MouseButtons buttons)> mouseMove;
         // Offset of the drag from where the button went down, twips.
-        std::function<void(double dx, double dy)> dragTo;
-        std::function<void()> dropped;
-        std::function<void()> mouseUp;
+        std::function<void(int index, double dx, double dy)> dragTo;
+        std::function<void(int index)> dropped;
+        std::function<void(int index)> mouseUp;
     };
 
-    ElementBox(int index, QWidget *parent, Handlers handlers);
+    PlotBox(const QString &name, QWidget *parent, const Plan &plan, Handlers handlers);
+    ~PlotBox() override;
 
-    int index() const { return m_index; }
-    // Takes the element's place, size, colours, border, text and state.
-    void showElement(const PlanElement &element);
+    // Follows a change of the plan.
+    void elementChanged(int index, Plan::Change change);
+
+    // What the plot shows of element index; null when it is not loaded.
+    const ShownElement *shown(int index) const;
+    // The topmost drawn element under a point of the plot box, enabled or
+    // not; 0 when none.
+    int elementAt(QPoint point) const;
+    // The visible elements in index order: what assistive technology finds
+    // on the plot, one child each.
+    const std::vector<int> &visibleElements() const;
+    // The accessible child of a loaded element, made on first use and kept
+    // until the element is unloaded.
+    QAccessibleInterface *accessibleElement(int index);
 
 protected:
+    bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
-    int m_index;
+    void markDirty(const QRect &rect);
+    // Loaded elements whose box meets the area, bottom first.
+    std::vector<int> stackedIn(const QRect &area) const;
+    void drawElement(QPainter &painter, const ShownElement &element) const;
+    void tellAssistiveTechnology(int index, QAccessible::Event event);
+
+    const Plan &m_plan;
     Handlers m_handlers;
+    std::vector<ShownElement> m_shown;
+    // Stacking order: the element with the higher stamp lies above.
+    std::vector<quint64> m_stamps;
+    quint64 m_nextStamp = 0;
+    // Repaint requests since the last paint; past a few the whole box is
+    // repainted once rather than area by area.
+    int m_dirtyAreas = 0;
+    bool m_allDirty = false;
+    mutable std::vector<int> m_visible;
+    mutable bool m_visibleStale = true;
+
+    std::unordered_map<int, QAccessible::Id> m_accessible;
+    bool m_accessibleWatched = false; // assistive technology asked for an element
+
+    int m_pressed = 0; // the element that has the mouse while a button is down
     QPoint m_pressedAt;
     bool m_holding = false;
     bool m_dragged = false;

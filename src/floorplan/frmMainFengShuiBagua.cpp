@@ -259,12 +259,11 @@ frmMainFengShuiBagua::frmMainFengShuiBagua() : Form(QString::fromLatin1(kName), 
     wireLinkLabels(this);
 
     m_plan.setObserver([this](int index, Plan::Change change) { elementChanged(index, change); });
-    elementChanged(0, Plan::Change::Loaded);
 }
 
 frmMainFengShuiBagua::~frmMainFengShuiBagua()
 {
-    // The boxes go with their parent; the plan must not reach them after.
+    // The plot goes with its parent; the plan must not reach it after.
     m_plan.setObserver({});
 }
 
@@ -526,7 +525,21 @@ void frmMainFengShuiBagua::buildPlot()
     auto *ruler = new RulerPanel(QStringLiteral("picLocation"), Frame1, kMargin, kMargin);
     ruler->setGeometry(twips::rect(450, 480, 4850 + 2 * kMargin, 4850 + 2 * kMargin));
     picLocation = ruler;
-    picRoomLocation = new PlotBox(QStringLiteral("picRoomLocation"), picLocation);
+    PlotBox::Handlers handlers;
+    handlers.mouseDown = [this](int index, Qt::MouseButton button) {
+        txtRoom_MouseDown(index, button);
+    };
+    handlers.mouseMove = [this](int index, Qt::MouseButtons buttons) {
+        txtRoom_MouseMove(index, buttons);
+    };
+    handlers.dragTo = [this](int index, double dx, double dy) { dragElement(index, dx, dy); };
+    // After the element has been moved, the overlap step runs as the
+    // mouse-move handler's last step; a click without a move reaches the
+    // element's own mouse-up.
+    handlers.dropped = [this](int index) { txtRoom_MouseUp(index); };
+    handlers.mouseUp = [this](int index) { txtRoom_MouseUp(index); };
+    picRoomLocation = new PlotBox(QStringLiteral("picRoomLocation"), picLocation, m_plan,
+                                  std::move(handlers));
     picRoomLocation->setGeometry(twips::rect(kMargin, kMargin, 4850, 4850));
     picRoomLocation->setToolTip(QStringLiteral("Drag and drop Chosen Room to change position"));
 }
@@ -612,50 +625,14 @@ void frmMainFengShuiBagua::addKeyFilter(QLineEdit *box, const QString &slashMess
 
 // ---- Elements on the screen ------------------------------------------------
 
-ElementBox *frmMainFengShuiBagua::txtRoom(int Index) const
+const ShownElement *frmMainFengShuiBagua::txtRoom(int Index) const
 {
-    if (Index < 0 || Index >= static_cast<int>(m_boxes.size()))
-        return nullptr;
-    return m_boxes[static_cast<std::size_t>(Index)];
+    return picRoomLocation->shown(Index);
 }
 
 void frmMainFengShuiBagua::elementChanged(int index, Plan::Change change)
 {
-    switch (change) {
-    case Plan::Change::Loaded: {
-        ElementBox::Handlers handlers;
-        handlers.mouseDown = [this, index](Qt::MouseButton button) {
-            txtRoom_MouseDown(index, button);
-        };
-        handlers.mouseMove = [this, index](Qt::MouseButtons buttons) {
-            txtRoom_MouseMove(index, buttons);
-        };
-        handlers.dragTo = [this, index](double dx, double dy) { dragElement(index, dx, dy); };
-        // After the element has been moved, the overlap step runs as the
-        // mouse-move handler's last step; a click without a move reaches the
-        // element's own mouse-up.
-        handlers.dropped = [this, index] { txtRoom_MouseUp(index); };
-        handlers.mouseUp = [this, index] { txtRoom_MouseUp(index); };
-        auto *box = new ElementBox(index, picRoomLocation, std::move(handlers));
-        m_boxes.push_back(box);
-        box->showElement(m_plan.at(index));
-        break;
-    }
-    case Plan::Change::Changed:
-        if (ElementBox *box = txtRoom(index))
-            box->showElement(m_plan.at(index));
-        break;
-    case Plan::Change::Raised:
-        if (ElementBox *box = txtRoom(index))
-            box->raise();
-        break;
-    case Plan::Change::Unloaded:
-        if (ElementBox *box = txtRoom(index)) {
-            m_boxes.pop_back();
-            delete box;
-        }
-        break;
-    }
+    picRoomLocation->elementChanged(index, change);
 }
 
 void frmMainFengShuiBagua::dragElement(int index, double dx, double dy)
@@ -901,10 +878,10 @@ void frmMainFengShuiBagua::txtRoom_MouseDown(int Index, Qt::MouseButton Button)
     m_dragStartTop = m_plan.at(Index).top;
 }
 
-void frmMainFengShuiBagua::txtRoom_MouseMove(int Index, Qt::MouseButtons)
+void frmMainFengShuiBagua::txtRoom_MouseMove(int, Qt::MouseButtons)
 {
-    if (ElementBox *box = txtRoom(Index))
-        box->setToolTip(m_plan.at(Index).text);
+    // The element's tooltip is its text: the plot reads it when the tooltip
+    // shows, so a move has nothing to set.
 }
 
 void frmMainFengShuiBagua::txtRoom_MouseUp(int Index)

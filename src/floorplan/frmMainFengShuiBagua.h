@@ -27,7 +27,8 @@ class PictureBox;
 
 namespace floorplan {
 
-class ElementBox;
+class PlotBox;
+class ShownElement;
 
 // The facing frame and the size frame of one entrance or of the doors.
 struct FacingDialog {
@@ -51,9 +52,9 @@ struct FacingNames;
 // The plan editor of the floor-plan tool: plot size and scale, rooms,
 // the main and back entrances, doors, the plot's direction, the plan file,
 // and the start of the Bagua chart. The plan's elements live in plan() and
-// show as the boxes txtRoom(i) on the plot box; they start afresh with every
-// load, while the module data (modGreatFengShui) and the window fields
-// (baguaEditorFields) keep their values for the whole run.
+// the plot box picRoomLocation draws them, showing each as txtRoom(i); they
+// start afresh with every load, while the module data (modGreatFengShui) and
+// the window fields (baguaEditorFields) keep their values for the whole run.
 class frmMainFengShuiBagua : public Form {
     Q_OBJECT
 public:
@@ -118,8 +119,8 @@ public:
     // The plan: element 0 is the template, 1 to upperBound() the plan.
     Plan &plan() { return m_plan; }
     const Plan &plan() const { return m_plan; }
-    // The box of element Index; null when it is not loaded.
-    ElementBox *txtRoom(int Index) const;
+    // What the plot shows of element Index; null when it is not loaded.
+    const ShownElement *txtRoom(int Index) const;
 
     const FacingDialog &mainEntranceDialog() const { return m_me; }
     const FacingDialog &backEntranceDialog() const { return m_be; }
@@ -141,7 +142,7 @@ public:
     QListWidget *lstRoom;
     QGroupBox *Frame1;
     PictureBox *picLocation;
-    PictureBox *picRoomLocation;
+    PlotBox *picRoomLocation;
     Label *Label29;
     Label *Label33;
     QGroupBox *Frame3;
@@ -201,7 +202,6 @@ private:
     bool companionFilePresent(const QString &separator) const;
 
     Plan m_plan;
-    std::vector<ElementBox *> m_boxes;
     FacingDialog m_me;
     FacingDialog m_be;
     FacingDialog m_door;

@@ -111,17 +111,18 @@ protected:
         w.txtRoom_MouseUp(index);
     }
 
-    // Drags the element's box with the left button by a distance in pixels.
+    // Drags the element on the plot with the left button by a distance in
+    // pixels, taking it one pixel in from its top-left corner.
     static void drag(floorplan::frmMainFengShuiBagua &w, int index, QPoint by)
     {
-        QWidget *box = w.txtRoom(index);
-        const QPoint at(1, 1);
-        const QPoint global = box->mapToGlobal(at);
-        const auto send = [box](QEvent::Type type, QPoint local, QPoint globalPos,
-                                Qt::MouseButton button, Qt::MouseButtons buttons) {
+        QWidget *plot = w.picRoomLocation;
+        const QPoint at = w.txtRoom(index)->pos() + QPoint(1, 1);
+        const QPoint global = plot->mapToGlobal(at);
+        const auto send = [plot](QEvent::Type type, QPoint local, QPoint globalPos,
+                                 Qt::MouseButton button, Qt::MouseButtons buttons) {
             QMouseEvent event(type, QPointF(local), QPointF(globalPos), button, buttons,
                               Qt::NoModifier);
-            QCoreApplication::sendEvent(box, &event);
+            QCoreApplication::sendEvent(plot, &event);
         };
         send(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton);
         send(QEvent::MouseMove, at + by, global + by, Qt::NoButton, Qt::LeftButton);

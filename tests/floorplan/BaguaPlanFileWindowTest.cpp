@@ -129,7 +129,7 @@ TEST_F(PlanFileWindowTest, SaveWritesTheFileClearsThePlanAndOpenBringsItBack)
     EXPECT_EQ(*planFileBytes(reopened), kSavedPlan);
     EXPECT_EQ(modGreatFengShui().MainEntranceIndex, 3);
     EXPECT_EQ(modGreatFengShui().BackEntranceIndex, 4);
-    EXPECT_TRUE(w.txtRoom(5)->isVisibleTo(w.picRoomLocation));
+    EXPECT_TRUE(w.txtRoom(5)->isVisible());
     EXPECT_FALSE(w.cmdOpen->isEnabled());
     EXPECT_TRUE(w.Command2->isEnabled());
 }

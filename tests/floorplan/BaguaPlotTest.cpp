@@ -1,0 +1,292 @@
+// The plot box as the user and assistive technology meet it: what each
+// element looks like, which element the mouse finds, tooltips, what a click
+// repaints, the accessible children, and a large plan.
+
+#include "BaguaEditorFixture.h"
+
+#include "floorplan/PlanFile.h"
+
+#include <QAccessible>
+#include <QHelpEvent>
+#include <QImage>
+#include <QPaintEvent>
+#include <QToolTip>
+
+using namespace tessavo;
+using namespace tessavo::floorplan;
+using namespace tessavo::test;
+
+namespace {
+
+const QColor kGrey(128, 128, 128);
+const QColor kBlack(0, 0, 0);
+const QColor kWhite(255, 255, 255);
+const QColor kGreen(0, 255, 0);
+
+// Records the areas the plot paints.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(QWidget *plot) { plot->installEventFilter(this); }
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+};
+
+class PlotTest : public BaguaEditorTest {
+protected:
+    // Plot 60 by 60: 15 twips, one pixel, are 0.1875 feet... placed directly
+    // in the plan, in pixels.
+    static int put(frmMainFengShuiBagua &w, const QString &text, QRect px, int border = 1)
+    {
+        const int k = *addElement(w.plan(), text, px.x() * 15.0, px.y() * 15.0, px.width() * 15.0,
+                                  px.height() * 15.0);
+        w.plan().setBorderStyle(k, border);
+        modGreatFengShui().RoomCount = k;
+        return k;
+    }
+
+    static void send(QWidget *plot, QEvent::Type type, QPoint at, Qt::MouseButton button,
+                     Qt::MouseButtons buttons)
+    {
+        QMouseEvent event(type, QPointF(at), QPointF(plot->mapToGlobal(at)), button, buttons,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(plot, &event);
+    }
+
+    static void clickAt(frmMainFengShuiBagua &w, QPoint at)
+    {
+        send(w.picRoomLocation, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        send(w.picRoomLocation, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+    }
+
+    static QString tooltipAt(frmMainFengShuiBagua &w, QPoint at)
+    {
+        QToolTip::hideText();
+        QHelpEvent help(QEvent::ToolTip, at, w.picRoomLocation->mapToGlobal(at));
+        QCoreApplication::sendEvent(w.picRoomLocation, &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    }
+
+    // Shows the editor with its whole plot in sight.
+    frmMainFengShuiBagua &plotInSight()
+    {
+        auto &w = openWithPlot("60", "60");
+        w.setLeft(0);
+        w.setTop(0);
+        QCoreApplication::processEvents();
+        return w;
+    }
+};
+
+} // namespace
+
+TEST_F(PlotTest, ElementsAreDrawnAsTheirBoxesWere)
+{
+    auto &w = plotInSight();
+    const int room = put(w, QStringLiteral("HALL"), {10, 10, 100, 60});
+    const int entrance = put(w, kMainEntranceText, {10, 10, 40, 0});
+    const int door = put(w, QString(), {10, 10, 0, 30});
+    const int bare = put(w, QStringLiteral("BARE"), {10, 100, 50, 40}, 0);
+    put(w, QStringLiteral("GONE"), {200, 200, 0, 0});
+    const int selected = put(w, QStringLiteral("KITCHEN"), {120, 10, 60, 60});
+    click(w, selected);
+    const QImage plot = w.picRoomLocation->grab().toImage();
+    const struct {
+        const char *what;
+        QPoint at;
+        QColor colour;
+    } rows[] = {
+        {"room inside", {50, 40}, kWhite},
+        {"room's border, bottom", {50, 69}, kBlack},
+        {"room's border, right", {109, 40}, kBlack},
+        {"just outside the room", {110, 40}, kGrey},
+        {"entrance, a line two pixels thick", {45, 11}, kBlack},
+        {"past the entrance's end, inside the room", {55, 11}, kWhite},
+        {"door, two pixels wide", {11, 35}, kBlack},
+        {"below the door, inside the room", {11, 45}, kWhite},
+        {"no border: the edge in the background colour", {10, 100}, kWhite},
+        {"selected room inside", {150, 40}, kGreen},
+        {"selected room's border", {120, 40}, kBlack},
+        {"an element of no size draws nothing", {200, 200}, kGrey},
+    };
+    for (const auto &r : rows)
+        EXPECT_EQ(plot.pixelColor(r.at), r.colour) << r.what;
+    EXPECT_EQ(w.txtRoom(entrance)->geometry(), QRect(10, 10, 40, 2));
+    EXPECT_EQ(w.txtRoom(door)->geometry(), QRect(10, 10, 2, 30));
+    EXPECT_FALSE(w.txtRoom(bare)->hasBorder());
+    EXPECT_EQ(w.txtRoom(room)->backColor(), kWhite);
+    EXPECT_EQ(w.txtRoom(selected)->foreColor(), kGreen);
+}
+
+TEST_F(PlotTest, TheMouseFindsTheTopmostElement)
+{
+    auto &w = plotInSight();
+    const int under = put(w, QStringLiteral("UNDER"), {20, 20, 60, 60});
+    const int over = put(w, QStringLiteral("OVER"), {50, 50, 60, 60});
+    const int door = put(w, QString(), {90, 90, 0, 20});
+    const struct {
+        const char *what;
+        std::function<void()> before;
+        QPoint at;
+        int selected; // 0: nothing is pressed
+        const char *tooltip;
+    } rows[] = {
+        {"only the first", [] {}, {30, 30}, under, "UNDER"},
+        {"where both lie the later is on top", [] {}, {60, 60}, over, "OVER"},
+        {"brought to the front", [&] { w.plan().bringToFront(under); }, {60, 60}, under, "UNDER"},
+        {"a door has no tooltip of its own",
+         [] {},
+         {90, 100},
+         door,
+         "Drag and drop Chosen Room to change position"},
+        {"the plot itself", [] {}, {200, 200}, 0, "Drag and drop Chosen Room to change position"},
+        {"a disabled element lets the press through",
+         [&] {
+             w.plan().setEnabled(over, false);
+             w.plan().bringToFront(over);
+         },
+         {60, 60},
+         0,
+         "OVER"},
+    };
+    for (const auto &r : rows) {
+        r.before();
+        w.plan().paintAll(1, plainColour());
+        clickAt(w, r.at);
+        EXPECT_EQ(w.plan().highlighted(), r.selected ? QList<int>{r.selected} : QList<int>())
+            << r.what;
+        EXPECT_EQ(tooltipAt(w, r.at), QString::fromLatin1(r.tooltip)) << r.what;
+    }
+    // The right button on an element asks and selects nothing.
+    clearMessages();
+    w.plan().paintAll(1, plainColour());
+    send(w.picRoomLocation, QEvent::MouseButtonPress, {30, 30}, Qt::RightButton, Qt::RightButton);
+    send(w.picRoomLocation, QEvent::MouseButtonRelease, {30, 30}, Qt::RightButton, Qt::NoButton);
+    ASSERT_FALSE(messages().isEmpty());
+    EXPECT_EQ(messages().first(), QStringLiteral("What is This?"));
+    EXPECT_TRUE(w.plan().highlighted().isEmpty());
+}
+
+TEST_F(PlotTest, AClickRepaintsOnlyTheElementsWhoseColourChanges)
+{
+    auto &w = plotInSight();
+    for (int row = 0; row < 10; ++row) {
+        for (int column = 0; column < 10; ++column)
+            put(w, QStringLiteral("R%1").arg(row * 10 + column), {column * 20, row * 20, 20, 20});
+    }
+    const int first = 12;
+    const int second = 87;
+    click(w, first);
+    QCoreApplication::processEvents();
+    PaintWatch watch(w.picRoomLocation);
+    clickAt(w, w.txtRoom(second)->geometry().center());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.plan().highlighted(), QList<int>{second});
+    EXPECT_EQ(watch.painted, QRegion(w.txtRoom(first)->geometry()) + w.txtRoom(second)->geometry());
+    // Pressing the selected room again changes no colour and paints nothing.
+    watch.painted = QRegion();
+    clickAt(w, w.txtRoom(second)->geometry().center());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(watch.painted.isEmpty());
+}
+
+TEST_F(PlotTest, AssistiveTechnologyFindsEveryVisibleElement)
+{
+    auto &w = plotInSight();
+    const int hall = put(w, QStringLiteral("HALL"), {10, 10, 100, 60});
+    const int door = put(w, QString(), {10, 10, 0, 30});
+    const int hidden = *w.plan().loadNext(); // loaded, never shown
+    const int kitchen = put(w, QStringLiteral("KITCHEN"), {120, 10, 60, 60});
+    retireRoom(w.plan(), kitchen);
+
+    QAccessibleInterface *plot = QAccessible::queryAccessibleInterface(w.picRoomLocation);
+    ASSERT_NE(plot, nullptr);
+    ASSERT_EQ(plot->childCount(), 3);
+    const struct {
+        int index;
+        const char *text;
+        bool enabled;
+    } rows[] = {{hall, "HALL", true}, {door, "", true}, {kitchen, "KITCHEN", false}};
+    for (int i = 0; i < 3; ++i) {
+        const auto &r = rows[i];
+        QAccessibleInterface *element = plot->child(i);
+        ASSERT_NE(element, nullptr) << r.text;
+        EXPECT_TRUE(element->isValid());
+        EXPECT_EQ(element->role(), QAccessible::EditableText) << r.text;
+        EXPECT_EQ(element->text(QAccessible::Name), QString::fromLatin1(r.text));
+        EXPECT_EQ(element->text(QAccessible::Value), QString::fromLatin1(r.text));
+        EXPECT_EQ(element->state().readOnly, true) << r.text;
+        EXPECT_EQ(element->state().disabled, !r.enabled) << r.text;
+        EXPECT_EQ(element->parent(), plot);
+        EXPECT_EQ(plot->indexOfChild(element), i) << r.text;
+        const QRect box = w.txtRoom(r.index)->geometry();
+        EXPECT_EQ(element->rect(), QRect(w.picRoomLocation->mapToGlobal(box.topLeft()), box.size()))
+            << r.text;
+        QAccessibleTextInterface *text = element->textInterface();
+        ASSERT_NE(text, nullptr);
+        EXPECT_EQ(text->text(0, text->characterCount()), QString::fromLatin1(r.text));
+    }
+    // Found where they lie on the screen; the hidden element is no child.
+    const QPoint hallOnScreen = w.picRoomLocation->mapToGlobal(QPoint(60, 40));
+    EXPECT_EQ(plot->childAt(hallOnScreen.x(), hallOnScreen.y()), plot->child(0));
+    EXPECT_FALSE(w.txtRoom(hidden)->isVisible());
+
+    // A renamed element reads its new text; unloaded elements are gone.
+    retireDoor(w.plan(), door);
+    EXPECT_EQ(plot->child(1)->text(QAccessible::Name), QStringLiteral("Deleted Door"));
+    while (w.plan().upperBound() > 0)
+        w.plan().unloadLast();
+    EXPECT_EQ(plot->childCount(), 0);
+}
+
+TEST_F(PlotTest, ALargePlanOpensAndIsClickedDraggedAndSaved)
+{
+    // Rooms side by side in a grid one pixel apart, a room with both
+    // entrances and a door, and a room apart that is dragged. The benchmark
+    // takes the same plan to the 32,767 elements the file may hold.
+    constexpr int kElements = 2000;
+    std::vector<PlanRecord> records;
+    const auto record = [&records](const QString &text, int l, int t, int wd, int h) {
+        records.push_back({static_cast<int>(records.size()) + 1, text, l * 15.f, t * 15.f,
+                           wd * 15.f, h * 15.f, 1});
+    };
+    record(QStringLiteral("HOME"), 250, 20, 40, 40);
+    record(kMainEntranceText, 250, 20, 20, 0);
+    record(kBackEntranceText, 250, 20, 10, 0);
+    record(QString(), 250, 20, 0, 8);
+    record(QStringLiteral("MOVER"), 260, 260, 16, 16);
+    for (int cell = 0; records.size() < static_cast<std::size_t>(kElements); ++cell)
+        record(QStringLiteral("R%1").arg(cell), cell % 182, cell / 182, 1, 1);
+    ASSERT_TRUE(writePlanFile(planFilePath(folder.path()), records));
+
+    auto &w = plotInSight();
+    w.cmdOpen_Click();
+    ASSERT_EQ(w.plan().upperBound(), kElements);
+    EXPECT_FALSE(w.picRoomLocation->grab().isNull());
+    const int last = kElements;
+    clickAt(w, w.txtRoom(last)->pos());
+    EXPECT_EQ(w.plan().highlighted(), QList<int>{last});
+    EXPECT_EQ(w.txtRoom(last)->backColor(), kGreen);
+    drag(w, 5, {4, 4});
+    EXPECT_EQ(w.txtRoom(5)->pos(), QPoint(264, 264));
+    EXPECT_FALSE(modGreatFengShui().RoomsOverlap);
+    drag(w, 5, {-10, -240}); // onto HOME
+    EXPECT_TRUE(modGreatFengShui().RoomsOverlap);
+    drag(w, 5, {10, 240});
+    EXPECT_FALSE(modGreatFengShui().RoomsOverlap);
+    clearMessages();
+    w.Command2_Click();
+    EXPECT_EQ(lastMessage(), QStringLiteral("Saved succesfully"));
+    EXPECT_EQ(w.plan().upperBound(), 0);
+    ASSERT_TRUE(parsePlanFile([&] {
+                    QFile file(planFilePath(folder.path()));
+                    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+                }())
+                    .has_value());
+}

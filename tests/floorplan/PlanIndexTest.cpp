@@ -1,0 +1,181 @@
+// The plan's index of places: a drop and a repaint look only at the
+// elements near them, and must find what a look at every element finds.
+
+#include "floorplan/PlanRules.h"
+
+#include <gtest/gtest.h>
+
+#include <QRandomGenerator>
+
+#include <cmath>
+#include <limits>
+
+using namespace tessavo::floorplan;
+
+namespace {
+
+// The rule as stated: the first element, in index order from 1, that the
+// room lies over, looking at every element.
+std::optional<int> firstOverlapOfAll(const Plan &plan, int k)
+{
+    for (int i = 1; i <= plan.upperBound(); ++i) {
+        if (elementHits(plan.at(k), plan.at(i)))
+            return i;
+    }
+    return std::nullopt;
+}
+
+int add(Plan &plan, double left, double top, double width, double height)
+{
+    return *addElement(plan, QStringLiteral("ROOM"), left, top, width, height);
+}
+
+// Every element the rule can hit, in every way the index could lose one:
+// a room exactly where another is hit, touching rooms, lines, elements of no
+// size, tall narrow rooms whose last sample lies right of them, rooms far
+// outside the plot box, rooms across the whole grid and large rooms.
+Plan randomPlan(QRandomGenerator &random, int elements)
+{
+    Plan plan;
+    const auto pick = [&random](int from, int to) {
+        return from + static_cast<int>(random.bounded(to - from + 1));
+    };
+    for (int n = 0; n < elements; ++n) {
+        const double pixel = 15;
+        const double left = pick(-60, 380) * pixel;
+        const double top = pick(-60, 380) * pixel;
+        switch (pick(0, 11)) {
+        case 0: // a line
+            add(plan, left, top, pick(0, 1) * pick(1, 40) * pixel, 0);
+            break;
+        case 1: // no size: retired
+            add(plan, 4800, 4800, 0, 0);
+            break;
+        case 2: // tall and narrow
+            add(plan, left, top, pick(1, 4) * pixel, pick(40, 200) * pixel);
+            break;
+        case 3: // far away
+            add(plan, left * 40, top * -30, pick(1, 40) * pixel, pick(1, 40) * pixel);
+            break;
+        case 4: // across the whole grid and beyond
+            add(plan, -90000, top, 200000, pick(1, 3) * pixel);
+            break;
+        case 5: // over more of the plot than most
+            add(plan, left, top, pick(100, 300) * pixel, pick(100, 300) * pixel);
+            break;
+        default:
+            add(plan, left, top, pick(1, 40) * pixel, pick(1, 40) * pixel);
+            break;
+        }
+    }
+    return plan;
+}
+
+} // namespace
+
+TEST(PlanIndex, DropFindsTheFirstHitAsALookAtEveryElementDoes)
+{
+    const struct {
+        quint32 seed;
+        int elements;
+        int moves;
+    } rows[] = {
+        {1, 20, 40},
+        {2, 200, 200},
+        {3, 1500, 300},
+        {4, 3000, 100},
+    };
+    for (const auto &r : rows) {
+        QRandomGenerator random(r.seed);
+        Plan plan = randomPlan(random, r.elements);
+        int hits = 0;
+        for (int m = 0; m < r.moves; ++m) {
+            const int k = 1 + static_cast<int>(random.bounded(plan.upperBound()));
+            // Half the drops land on another element's corner.
+            if (m % 2 == 0) {
+                const PlanElement &other =
+                    plan.at(1 + static_cast<int>(random.bounded(plan.upperBound())));
+                plan.setPosition(k, other.left + 15, other.top + 15);
+            } else {
+                plan.setPosition(k, (static_cast<int>(random.bounded(500)) - 60) * 15.0,
+                                 (static_cast<int>(random.bounded(500)) - 60) * 15.0);
+            }
+            const std::optional<int> expected = firstOverlapOfAll(plan, k);
+            ASSERT_EQ(firstOverlap(plan, k), expected) << "seed " << r.seed << " move " << m;
+            hits += expected.has_value();
+        }
+        // The drops exercised both answers.
+        EXPECT_GT(hits, 0) << r.seed;
+        EXPECT_LT(hits, r.moves) << r.seed;
+    }
+}
+
+TEST(PlanIndex, TheFirstHitIsTheLowestIndexWhereverItLies)
+{
+    // Rooms stacked on one place, the room hit first made last but one, and
+    // one room far right of the grid that the dropped room reaches.
+    Plan plan;
+    const int far = add(plan, 20000, 0, 1500, 1500);
+    const int low = add(plan, 0, 0, 1500, 1500);
+    const int high = add(plan, 0, 0, 1500, 1500);
+    const int wide = add(plan, 600, 600, 40000, 600);
+    EXPECT_EQ(firstOverlap(plan, wide), std::optional<int>(far));
+    plan.setPosition(far, 60000, 0);
+    EXPECT_EQ(firstOverlap(plan, wide), std::optional<int>(low));
+    plan.setPosition(wide, 1500, 0); // touching: no overlap
+    plan.setPosition(low, 1400, 10);
+    EXPECT_EQ(firstOverlap(plan, high), std::optional<int>(low));
+    plan.unloadLast();
+    EXPECT_EQ(firstOverlap(plan, low), std::optional<int>(high));
+}
+
+TEST(PlanIndex, NearHoldsEveryElementInTheArea)
+{
+    QRandomGenerator random(7);
+    Plan plan = randomPlan(random, 800);
+    const TwipsArea areas[] = {
+        {0, 0, 4800, 4800},       {600, 600, 615, 615},     {-5000, -5000, -4000, -4000},
+        {4800, 4800, 4800, 4800}, {100000, 0, 200000, 100}, {1000, -50000, 1015, 50000},
+    };
+    for (const TwipsArea &area : areas) {
+        const std::vector<int> near = plan.near(area);
+        EXPECT_TRUE(std::is_sorted(near.begin(), near.end()));
+        for (int i = 1; i <= plan.upperBound(); ++i) {
+            const PlanElement &e = plan.at(i);
+            const bool sized = e.width > 0 || e.height > 0;
+            const bool meets = e.left <= area.right && e.left + e.width >= area.left &&
+                               e.top <= area.bottom && e.top + e.height >= area.top;
+            if (sized && meets) {
+                EXPECT_TRUE(std::binary_search(near.begin(), near.end(), i))
+                    << i << " in " << area.left << "," << area.top;
+            }
+        }
+    }
+    // An area no number can place finds every element with a size.
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_GE(plan.near({nan, 0, 10, 10}).size(), plan.near({-1e9, -1e9, 1e9, 1e9}).size());
+}
+
+TEST(Selection, TouchesOnlyTheElementsWhoseColourChanges)
+{
+    Plan plan;
+    for (int n = 0; n < 50; ++n)
+        add(plan, n * 150.0, 0, 150, 150);
+    std::vector<int> changed;
+    plan.setObserver([&changed](int index, Plan::Change change) {
+        if (change == Plan::Change::Changed)
+            changed.push_back(index);
+    });
+    GreatFengShuiModule module;
+    BaguaEditorFields fields;
+    // Elements already white, the template among them, are left alone.
+    selectElement(plan, 7, module, fields);
+    EXPECT_EQ(changed, std::vector<int>{7});
+    changed.clear();
+    selectElement(plan, 30, module, fields);
+    EXPECT_EQ(changed, std::vector<int>({7, 30}));
+    changed.clear();
+    selectElement(plan, 30, module, fields);
+    EXPECT_TRUE(changed.empty());
+    EXPECT_EQ(plan.highlighted(), QList<int>{30});
+}
