@@ -281,3 +281,28 @@ TEST_F(EntranceDoorTest, DoorSizeRefusalsAndDeleteDoor)
     EXPECT_FALSE(modGreatFengShui().DoorExists);
     EXPECT_FALSE(baguaEditorFields().RoomSelected);
 }
+
+TEST_F(EntranceDoorTest, AnAnswerWithBlanksAroundTheOneMakesTheDoor)
+{
+    for (const char *answer : {" 1", "  1  ", "1 "}) {
+        auto &w = roomSelected();
+        modGreatFengShui().DoorExists = false;
+        inputAnswers = {QString::fromLatin1(answer)};
+        w.cmdDoor_Click();
+        face(w.doorDialog(), Facing::South);
+        w.cmdDoorDirectionOk_Click();
+        w.doorDialog().widthBox->setText(QStringLiteral("2"));
+        w.cmdDoorOk_Click();
+        EXPECT_TRUE(messages().isEmpty()) << answer;
+        ASSERT_EQ(w.plan().upperBound(), room + 1) << answer;
+        const PlanElement &door = w.plan().at(room + 1);
+        EXPECT_EQ(door.text, QString());
+        EXPECT_EQ(door.left, 795);
+        EXPECT_EQ(door.top, 1605);
+        EXPECT_EQ(door.width, 315); // 320 twips on whole pixels
+        EXPECT_EQ(door.height, 0);
+        EXPECT_TRUE(modGreatFengShui().DoorExists);
+        mdi->cmdCallMainForm_Click(-1);
+        flushDeletes();
+    }
+}
