@@ -282,7 +282,7 @@ TEST_F(EntranceDoorTest, DoorSizeRefusalsAndDeleteDoor)
     EXPECT_FALSE(baguaEditorFields().RoomSelected);
 }
 
-TEST_F(EntranceDoorTest, AnAnswerWithBlanksAroundTheOneMakesTheDoor)
+TEST_F(EntranceDoorTest, AnAnswerWithBlanksAroundItIsReadAsItsNumber)
 {
     for (const char *answer : {" 1", "  1  ", "1 "}) {
         auto &w = roomSelected();
@@ -305,4 +305,11 @@ TEST_F(EntranceDoorTest, AnAnswerWithBlanksAroundTheOneMakesTheDoor)
         mdi->cmdCallMainForm_Click(-1);
         flushDeletes();
     }
+    // The number after the blanks is the one the limit is held against.
+    auto &w = roomSelected();
+    inputAnswers = {QStringLiteral(" 2")};
+    w.cmdDoor_Click();
+    EXPECT_EQ(messages(),
+              QStringList{QStringLiteral("You canot create more than one door at a time")});
+    EXPECT_TRUE(w.doorDialog().facingFrame->isHidden());
 }
