@@ -22,24 +22,34 @@ QString planFilePath(const QString &folder)
 
 QString formatTwips(float value)
 {
-    const double v = value;
-    if (v == 0.0 || !std::isfinite(v))
+    if (value == 0.0f || !std::isfinite(value))
         return QStringLiteral("0");
-    // Seven significant digits, then written out without an exponent.
-    const QString scientific = QString::number(v, 'e', 6);
-    const double rounded = scientific.toDouble();
-    const int exponent = scientific.mid(scientific.indexOf(QLatin1Char('e')) + 1).toInt();
-    const int decimals = std::max(0, 6 - exponent);
-    QString text = QString::number(rounded, 'f', decimals);
+    // The seven significant digits of the stored value, then the decimal
+    // point put in place by hand: going through a double again would print
+    // that double's own digits, 39 of them near the single-precision limit.
+    const QString scientific = QString::number(static_cast<double>(value), 'e', 6);
+    const qsizetype e = scientific.indexOf(QLatin1Char('e'));
+    const int exponent = scientific.mid(e + 1).toInt();
+    const bool negative = scientific.startsWith(QLatin1Char('-'));
+    QString digits = scientific.left(e);
+    digits.remove(QLatin1Char('-'));
+    digits.remove(QLatin1Char('.'));
+
+    QString text;
+    if (exponent < 0) {
+        text = QLatin1String("0.") + QString(-exponent - 1, QLatin1Char('0')) + digits;
+    } else if (exponent + 1 >= digits.size()) {
+        text = digits + QString(exponent + 1 - digits.size(), QLatin1Char('0'));
+    } else {
+        text = digits.left(exponent + 1) + QLatin1Char('.') + digits.mid(exponent + 1);
+    }
     if (text.contains(QLatin1Char('.'))) {
         while (text.endsWith(QLatin1Char('0')))
             text.chop(1);
         if (text.endsWith(QLatin1Char('.')))
             text.chop(1);
     }
-    if (text == QLatin1String("-0"))
-        text = QStringLiteral("0");
-    return text;
+    return negative ? QLatin1Char('-') + text : text;
 }
 
 bool isStorableText(const QString &text)
@@ -146,8 +156,14 @@ public:
             ++m_pos;
             const qsizetype close = m_text.indexOf(QLatin1Char('"'), m_pos);
             const qsizetype lineEnd = findLineEnd(m_pos);
-            if (close < 0 || (lineEnd >= 0 && lineEnd < close)) {
+            if (close < 0) {
                 *error = {m_line, QStringLiteral("a text has no closing quote")};
+                return false;
+            }
+            // Read on to its closing quote, the text would hold a line break,
+            // which no element text can be written back with.
+            if (lineEnd >= 0 && lineEnd < close) {
+                *error = {m_line, QStringLiteral("a text holds a line break")};
                 return false;
             }
             field->text = m_text.mid(m_pos, close - m_pos);
@@ -266,6 +282,11 @@ std::optional<std::vector<PlanRecord>> parsePlanFile(const QByteArray &bytes,
                 return std::nullopt;
         }
 
+        if (records.size() >= static_cast<std::size_t>(Plan::kMaxIndex)) {
+            *err = {fields[0].line,
+                    QStringLiteral("the file holds more than %1 elements").arg(Plan::kMaxIndex)};
+            return std::nullopt;
+        }
         PlanRecord record;
         const std::optional<double> index = toNumber(fields[0].text);
         if (!index || *index != std::floor(*index) || std::fabs(*index) > Plan::kMaxIndex) {
@@ -273,6 +294,11 @@ std::optional<std::vector<PlanRecord>> parsePlanFile(const QByteArray &bytes,
             return std::nullopt;
         }
         record.index = static_cast<int>(*index);
+        // An unquoted text runs to the comma and may take a double quote in.
+        if (!isStorableText(fields[1].text)) {
+            *err = {fields[1].line, QStringLiteral("the text holds a double quote")};
+            return std::nullopt;
+        }
         record.text = fields[1].text;
         if (!readTwips(fields[2], "left edge", false, &record.left, err) ||
             !readTwips(fields[3], "top edge", false, &record.top, err) ||
@@ -285,11 +311,6 @@ std::optional<std::vector<PlanRecord>> parsePlanFile(const QByteArray &bytes,
             return std::nullopt;
         }
         record.borderStyle = static_cast<int>(*border);
-        if (records.size() >= static_cast<std::size_t>(Plan::kMaxIndex)) {
-            *err = {fields[0].line, QStringLiteral("the file holds more than %1 elements")
-                                        .arg(Plan::kMaxIndex)};
-            return std::nullopt;
-        }
         records.push_back(record);
     }
     return records;

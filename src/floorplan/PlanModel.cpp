@@ -53,7 +53,13 @@ PlanElement templateElement()
 float snapToPixels(double twips)
 {
     const double perPixel = 1440.0 / twips::dpi();
-    return static_cast<float>(std::round(twips / perPixel) * perPixel);
+    const double snapped = std::round(twips / perPixel) * perPixel;
+    // From 2^24 up single precision skips whole twips, so no whole pixel is
+    // kept there anyway; rounding to one would only move the value a little
+    // more each time the plan file is written and read back.
+    if (std::fabs(snapped) >= kWholeTwipsLimit)
+        return static_cast<float>(twips);
+    return static_cast<float>(snapped);
 }
 
 // ---- PlanIndex -------------------------------------------------------------

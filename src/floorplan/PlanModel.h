@@ -68,7 +68,10 @@ struct PlanElement {
 PlanElement templateElement();
 
 // Twips on whole screen pixels (15 twips a pixel at 96 dpi), as a box on the
-// screen keeps a position or size it is given.
+// screen keeps a position or size it is given. Values from kWholeTwipsLimit
+// up, where single precision no longer holds every whole twip, are kept as
+// they are.
+inline constexpr double kWholeTwipsLimit = 16777216.0; // 2^24
 float snapToPixels(double twips);
 
 // An area of the plot box in twips, edges included.

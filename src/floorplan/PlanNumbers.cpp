@@ -11,7 +11,12 @@ namespace tessavo::floorplan {
 
 double leadingNumber(const QString &text)
 {
-    qsizetype end = 0;
+    // Blanks are those that isNumeric allows around a number, so an answer
+    // it takes is read as the number it holds.
+    qsizetype start = 0;
+    while (start < text.size() && text.at(start) == QLatin1Char(' '))
+        ++start;
+    qsizetype end = start;
     bool point = false;
     bool digit = false;
     for (; end < text.size(); ++end) {
@@ -26,7 +31,7 @@ double leadingNumber(const QString &text)
     }
     if (!digit)
         return 0.0;
-    QString part = text.left(end);
+    QString part = text.mid(start, end - start);
     if (part.endsWith(QLatin1Char('.')))
         part.chop(1);
     if (part.startsWith(QLatin1Char('.')))

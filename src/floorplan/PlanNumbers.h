@@ -9,9 +9,9 @@
 
 namespace tessavo::floorplan {
 
-// The longest leading part of the text made of digits with at most one
-// decimal point: "12.5.3" reads 12.5, "." and "abc" read 0. No sign and no
-// blanks are part of it.
+// The longest leading part of the text, after its leading blanks, made of
+// digits with at most one decimal point: "12.5.3" and " 12.5" read 12.5,
+// "." and "abc" read 0. No sign is part of it.
 double leadingNumber(const QString &text);
 
 // Whether the whole text, blanks around it allowed, is a plain number

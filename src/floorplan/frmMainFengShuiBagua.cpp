@@ -784,7 +784,7 @@ void frmMainFengShuiBagua::cmdOk_Click()
             box->clear();
         box->setFocus();
     };
-    if (txtAddRoomName->text().isEmpty())
+    if (trimSpaces(txtAddRoomName->text()).isEmpty())
         return refuse(QStringLiteral("Please enter room name"), txtAddRoomName, false);
     if (txtLength->text().isEmpty())
         return refuse(QStringLiteral("Please enter length of the room"), txtLength, false);

@@ -281,3 +281,35 @@ TEST_F(EntranceDoorTest, DoorSizeRefusalsAndDeleteDoor)
     EXPECT_FALSE(modGreatFengShui().DoorExists);
     EXPECT_FALSE(baguaEditorFields().RoomSelected);
 }
+
+TEST_F(EntranceDoorTest, AnAnswerWithBlanksAroundItIsReadAsItsNumber)
+{
+    for (const char *answer : {" 1", "  1  ", "1 "}) {
+        auto &w = roomSelected();
+        modGreatFengShui().DoorExists = false;
+        inputAnswers = {QString::fromLatin1(answer)};
+        w.cmdDoor_Click();
+        face(w.doorDialog(), Facing::South);
+        w.cmdDoorDirectionOk_Click();
+        w.doorDialog().widthBox->setText(QStringLiteral("2"));
+        w.cmdDoorOk_Click();
+        EXPECT_TRUE(messages().isEmpty()) << answer;
+        ASSERT_EQ(w.plan().upperBound(), room + 1) << answer;
+        const PlanElement &door = w.plan().at(room + 1);
+        EXPECT_EQ(door.text, QString());
+        EXPECT_EQ(door.left, 795);
+        EXPECT_EQ(door.top, 1605);
+        EXPECT_EQ(door.width, 315); // 320 twips on whole pixels
+        EXPECT_EQ(door.height, 0);
+        EXPECT_TRUE(modGreatFengShui().DoorExists);
+        mdi->cmdCallMainForm_Click(-1);
+        flushDeletes();
+    }
+    // The number after the blanks is the one the limit is held against.
+    auto &w = roomSelected();
+    inputAnswers = {QStringLiteral(" 2")};
+    w.cmdDoor_Click();
+    EXPECT_EQ(messages(),
+              QStringList{QStringLiteral("You canot create more than one door at a time")});
+    EXPECT_TRUE(w.doorDialog().facingFrame->isHidden());
+}

@@ -175,8 +175,9 @@ TEST_F(PlanFileWindowTest, ABrokenFileChangesNothingAndNamesTheLine)
         const char *file;
         int line;
     } rows[] = {
-        {"missing-quote.txt", 1}, {"short-record.txt", 2}, {"width-not-number.txt", 3},
-        {"negative-size.txt", 2}, {"two-points.txt", 2},   {"extra-field.txt", 3},
+        {"missing-quote.txt", 1}, {"short-record.txt", 2},       {"width-not-number.txt", 3},
+        {"negative-size.txt", 2}, {"two-points.txt", 2},         {"extra-field.txt", 3},
+        {"quote-in-name.txt", 2}, {"line-break-in-name.txt", 1},
     };
     auto &w = openWithPlot("60", "30");
     addRoom(w, QStringLiteral("A"), "5", "5");

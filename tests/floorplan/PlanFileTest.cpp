@@ -7,6 +7,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <cfloat>
+#include <limits>
+
 using namespace tessavo::floorplan;
 
 namespace {
@@ -21,17 +24,38 @@ QByteArray readAll(const QString &path)
 
 TEST(PlanFileFormat, TwipsAsPlainDecimals)
 {
+    // Near the single-precision limit: seven digits, then zeros.
     const struct {
         float value;
         const char *text;
     } rows[] = {
-        {0, "0"},           {1605, "1605"},         {-480, "-480"},    {0.5f, "0.5"},
-        {-0.25f, "-0.25"},  {4800, "4800"},         {1234.5f, "1234.5"},
-        {12345678, "12345680"}, {0.000123456789f, "0.0001234568"}, {1e20f, "100000000000000000000"},
+        {0, "0"},
+        {1605, "1605"},
+        {-480, "-480"},
+        {0.5f, "0.5"},
+        {-0.25f, "-0.25"},
+        {4800, "4800"},
+        {1234.5f, "1234.5"},
+        {12345678, "12345680"},
+        {0.000123456789f, "0.0001234568"},
+        {1e20f, "100000000000000000000"},
         {-0.0f, "0"},
+        {1200, "1200"},
+        {120, "120"},
+        {1590, "1590"},
+        {0.1f, "0.1"},
+        {1.0f / 3, "0.3333333"},
+        {10000005, "10000010"},
+        {-1e-3f, "-0.001"},
+        {FLT_MAX, "340282300000000000000000000000000000000"},
+        {-FLT_MAX, "-340282300000000000000000000000000000000"},
+        {3e38f, "300000000000000000000000000000000000000"},
     };
     for (const auto &r : rows)
         EXPECT_EQ(formatTwips(r.value), QString::fromLatin1(r.text)) << r.text;
+    // The smallest single-precision value, 1.40129846e-45.
+    EXPECT_EQ(formatTwips(std::numeric_limits<float>::denorm_min()),
+              QLatin1String("0.") + QString(44, QLatin1Char('0')) + QLatin1String("1401298"));
 }
 
 TEST(PlanFileFormat, RecordsAsTheyAreWritten)
@@ -92,16 +116,27 @@ TEST(PlanFileRead, WhatTheReaderAccepts)
     }
 }
 
-TEST(PlanFileRead, BrokenFilesNameTheLineAtFault)
+TEST(PlanFileRead, BrokenFilesNameTheLineAndTheCheck)
 {
     const struct {
         const char *file;
         int line;
+        const char *reason;
     } rows[] = {
-        {"missing-quote.txt", 1},    {"short-record.txt", 2},  {"width-not-number.txt", 3},
-        {"negative-size.txt", 2},    {"border-style.txt", 1},  {"two-points.txt", 2},
-        {"text-after-quote.txt", 1}, {"index-not-number.txt", 1}, {"out-of-range.txt", 2},
-        {"extra-field.txt", 3},
+        {"missing-quote.txt", 1, "a text has no closing quote"},
+        {"short-record.txt", 2, "the record has 5 of its 7 fields"},
+        {"width-not-number.txt", 3, "the width is not a number"},
+        {"negative-size.txt", 2, "the width is negative"},
+        {"size-below-zero.txt", 2, "the height is negative"},
+        {"border-style.txt", 1, "the border style is not 0 or 1"},
+        {"two-points.txt", 2, "the left edge is not a number"},
+        {"text-after-quote.txt", 1, "there is more after a quoted text"},
+        {"index-not-number.txt", 1, "the index is not a whole number"},
+        {"out-of-range.txt", 2, "the left edge is not a number"},
+        {"extra-field.txt", 3, "the record has 1 of its 7 fields"},
+        // Texts that could not be written back.
+        {"quote-in-name.txt", 2, "the text holds a double quote"},
+        {"line-break-in-name.txt", 1, "a text holds a line break"},
     };
     const QDir data(QStringLiteral(TESSAVO_FLOORPLAN_DATA));
     for (const auto &r : rows) {
@@ -109,10 +144,61 @@ TEST(PlanFileRead, BrokenFilesNameTheLineAtFault)
         ASSERT_TRUE(QFile::exists(path)) << r.file;
         const PlanFileRead read = readPlanFile(path);
         EXPECT_EQ(read.status, ReadStatus::Malformed) << r.file;
-        EXPECT_EQ(read.error.line, r.line) << r.file << ": " << read.error.reason.toStdString();
-        EXPECT_FALSE(read.error.reason.isEmpty()) << r.file;
+        EXPECT_EQ(read.error.line, r.line) << r.file;
+        EXPECT_EQ(read.error.reason, QString::fromLatin1(r.reason)) << r.file;
         EXPECT_TRUE(read.records.empty()) << r.file;
     }
+}
+
+TEST(PlanFileRead, NearMissesOfTheBrokenFiles)
+{
+    const struct {
+        const char *what;
+        QByteArray bytes;
+        int line;
+        const char *reason;
+    } rows[] = {
+        {"line feed in a name", "1,\"Hall\",0,0,15,15,1\r\n2,\"KIT\nCHEN\",0,0,15,15,1\r\n", 2,
+         "a text holds a line break"},
+        {"line break pair in a name", "1,\"KIT\r\nCHEN\",0,0,15,15,1\r\n", 1,
+         "a text holds a line break"},
+        {"quote inside a name", "1,KIT\"CHEN,0,0,15,15,1\r\n", 1, "the text holds a double quote"},
+        {"blank, then text after the quote", "1,\"Hall\" x,0,0,15,15,1\r\n", 1,
+         "there is more after a quoted text"},
+        {"doubled quote", "1,\"Hall\"\"s\",0,0,15,15,1\r\n", 1,
+         "there is more after a quoted text"},
+        {"width just below zero", "1,\"\",0,0,-0.001,0,1\r\n", 1, "the width is negative"},
+        {"height of minus one", "1,\"\",0,0,0,-1,1\r\n", 1, "the height is negative"},
+        {"beyond single precision", "1,\"\",0,0,0,340282400000000000000000000000000000000,1\r\n", 1,
+         "the height is not a number"},
+    };
+    for (const auto &r : rows) {
+        PlanFileError error;
+        EXPECT_FALSE(parsePlanFile(r.bytes, &error)) << r.what;
+        EXPECT_EQ(error.line, r.line) << r.what;
+        EXPECT_EQ(error.reason, QString::fromLatin1(r.reason)) << r.what;
+    }
+    // A negative edge is a place, not a size; minus nought is nought.
+    const auto records = parsePlanFile("1,\"\",-0.5,-480,-0,-0.0,1\r\n");
+    ASSERT_TRUE(records);
+    EXPECT_EQ(records->front().left, -0.5f);
+    EXPECT_EQ(records->front().width, 0.0f);
+}
+
+TEST(PlanFileRead, AtMostTheElementsSixteenBitIndicesCount)
+{
+    QByteArray bytes;
+    for (int i = 1; i <= 32767; ++i)
+        bytes += QByteArray::number(i) + ",\"\",0,0,15,15,1\r\n";
+    const auto full = parsePlanFile(bytes);
+    ASSERT_TRUE(full);
+    EXPECT_EQ(full->size(), 32767u);
+
+    bytes += "32768,\"\",0,0,15,15,1\r\n";
+    PlanFileError error;
+    EXPECT_FALSE(parsePlanFile(bytes, &error));
+    EXPECT_EQ(error.line, 32768);
+    EXPECT_EQ(error.reason, QStringLiteral("the file holds more than 32767 elements"));
 }
 
 TEST(PlanFileRoundTrip, WhatIsSavedOpensToTheSamePlan)

@@ -6,13 +6,16 @@ using namespace tessavo::floorplan;
 
 TEST(LeadingNumber, TakesTheLongestLeadingDecimal)
 {
+    // Blanks before the number are passed over, as a numeric answer may have
+    // them; tabs and signs are not.
     const struct {
         const char *text;
         double value;
     } rows[] = {
-        {"12.5.3", 12.5}, {"60", 60},   {"", 0},      {".", 0},   {".5", 0.5}, {"5.", 5},
-        {"1.2.3", 1.2},   {"abc", 0},   {"7x", 7},    {" 12", 0}, {"-3", 0},   {"0.6", 0.6},
-        {"10.5", 10.5},   {"..5", 0},   {"007", 7},
+        {"12.5.3", 12.5}, {"60", 60}, {"", 0},    {".", 0},    {".5", 0.5}, {"5.", 5},
+        {"1.2.3", 1.2},   {"abc", 0}, {"7x", 7},  {" 12", 12}, {"-3", 0},   {"0.6", 0.6},
+        {"10.5", 10.5},   {"..5", 0}, {"007", 7}, {" 1", 1},   {"  ", 0},   {" -1", 0},
+        {"   .5 ", 0.5},  {"\t1", 0}, {"1 2", 1},
     };
     for (const auto &r : rows)
         EXPECT_DOUBLE_EQ(leadingNumber(QString::fromLatin1(r.text)), r.value) << r.text;

@@ -63,9 +63,39 @@ TEST(Overlap, DroppedRoomAgainstRoomA)
         {"far away", room(3000, 3000, 600, 600), false},
         // Every sample lies on an edge, as for the element itself.
         {"same place and size", room(0, 0, 1500, 1500), false},
+        // Left and right edges and the middle left of A; the fourth sample,
+        // left + half the height, 200, lies inside A and takes the top and
+        // bottom edges.
+        {"fourth sample, top inside", room(-1000, 600, 600, 2400), true},
+        {"fourth sample, bottom inside", room(-1000, -1800, 600, 2400), true},
+        // Its bottom edge 1500 lies on A's edge; only the middle row, 300,
+        // is inside, and the fourth sample does not take it.
+        {"fourth sample, middle row only", room(-1000, -900, 600, 2400), false},
+        // Half the height, 800, leaves the fourth sample left of A, at -200.
+        {"fourth sample outside", room(-1000, 600, 600, 1600), false},
+        // Middle column 900 inside, both edges outside; the middle row,
+        // 600, is inside but the middle column takes the edges only.
+        {"middle column, middle row only", room(-300, -1200, 2400, 3600), false},
+        // The left edge inside takes the middle row too.
+        {"left edge, middle row only", room(600, -1200, 600, 3600), true},
+        {"right edge, middle row only", room(-300, -1200, 600, 3600), true},
     };
     for (const auto &r : rows)
         EXPECT_EQ(elementHits(r.dropped, a), r.hit) << r.what;
+}
+
+TEST(Overlap, TheNewestElementIsMetToo)
+{
+    Plan plan;
+    addElement(plan, QStringLiteral("B"), 1200, 1200, 600, 600);
+    addElement(plan, QStringLiteral("C"), 3000, 3000, 600, 600);
+    addElement(plan, QStringLiteral("A"), 0, 0, 1500, 1500);
+    GreatFengShuiModule module;
+    BaguaEditorFields fields;
+    selectElement(plan, 1, module, fields);
+    EXPECT_EQ(firstOverlap(plan, 1), 3);
+    EXPECT_TRUE(overlapStep(plan, 1, module));
+    EXPECT_TRUE(module.RoomsOverlap);
 }
 
 TEST(Overlap, ElementsThatAreNeverHit)
