@@ -8,6 +8,10 @@
 //   settings-write A S K V     stores V and ends as the program ends
 //   settings-read A S K        prints the stored value
 //   app                        the program's own start-up and event loop
+//   saveas-unprivileged STEP.. the Save As dialog, answered by the steps
+//                              ("choose:PATH", "yes", "no", "ok", "cancel"),
+//                              in a user namespace of its own; prints the
+//                              dialogs and message boxes seen and the choice
 //
 // Each child gets its own home, settings and runtime folders.
 
@@ -25,22 +29,28 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMap>
 #include <QMessageBox>
+#include <QMetaEnum>
 #include <QPointer>
 #include <QPrinter>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
 #include <QTimer>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <deque>
 #include <functional>
 #include <memory>
 #include <string_view>
 
+#include <sched.h>
 #include <unistd.h>
 
 using namespace tessavo;
@@ -50,17 +60,30 @@ using tessavo::test::putFile;
 namespace {
 
 constexpr int kChildMs = 5000;
+constexpr const char *kNoUserNamespace = "no user namespace: ";
 
 // ---- The children ----------------------------------------------------------
+
+int runSaveAsChild(const QStringList &steps);
 
 int runChild(int argc, char **argv)
 {
     const std::string_view part = argv[2];
     if (part == "app")
         return runApplication(argc, argv);
+    // Without a mapping for its user in a namespace of its own, the process
+    // keeps no privilege over the files outside it: their modes bind it even
+    // when the tests run as root. Only a process of one thread may enter, so
+    // before the application starts any.
+    if (part == "saveas-unprivileged" && ::unshare(CLONE_NEWUSER) != 0) {
+        std::printf("%s%s\n", kNoUserNamespace, std::strerror(errno));
+        return 3;
+    }
     QApplication app(argc, argv);
     installQtServices();
     const QStringList args = QApplication::arguments().mid(3);
+    if (part == "saveas-unprivileged")
+        return runSaveAsChild(args);
     if (part == "guard") {
         if (services().instanceGuard->anotherInstanceRunning()) {
             std::puts("refused");
@@ -182,15 +205,23 @@ public:
     }
 
     QStringList seen;
+    QStringList boxes; // each message box as "Icon Buttons: text", line breaks as \n
 
 private:
     void tick()
     {
         QWidget *front = QApplication::activeModalWidget();
-        if (!front || (front == m_front && !m_front.isNull()))
+        // A box that was just answered leaves the dialog under it in front
+        // until the end of that pass of the event loop, when the dialog goes
+        // on and may close: a dialog counts once it stays for a second tick.
+        const bool stays = front && front == m_candidate && !m_candidate.isNull();
+        m_candidate = front;
+        if (!stays || (front == m_front && !m_front.isNull()))
             return;
         m_front = front;
         seen << QString::fromLatin1(front->metaObject()->className());
+        if (const auto *box = qobject_cast<QMessageBox *>(front))
+            boxes << describe(*box);
         if (m_steps.empty()) {
             if (auto *dialog = qobject_cast<QDialog *>(front))
                 dialog->reject();
@@ -202,7 +233,27 @@ private:
         QTimer::singleShot(0, front, [step, front] { step(front); });
     }
 
+    static QString describe(const QMessageBox &box)
+    {
+        const QMetaEnum button = QMetaEnum::fromType<QMessageBox::StandardButtons>();
+        QStringList buttons;
+        for (int key = 0; key < button.keyCount(); ++key) {
+            // One name for each button: the first of the names a value has.
+            const auto value = static_cast<QMessageBox::StandardButton>(button.value(key));
+            if (box.standardButtons().testFlag(value) && value != QMessageBox::NoButton &&
+                qstrcmp(button.key(key), button.valueToKey(value)) == 0)
+                buttons << QString::fromLatin1(button.key(key));
+        }
+        QString text = box.text();
+        text.replace(QChar('\n'), QStringLiteral("\\n"));
+        return QStringLiteral("%1 %2: %3")
+            .arg(QString::fromLatin1(
+                     QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(box.icon())),
+                 buttons.join(QChar('|')), text);
+    }
+
     std::deque<Step> m_steps;
+    QPointer<QWidget> m_candidate;
     QPointer<QWidget> m_front;
     QTimer m_timer;
 };
@@ -239,6 +290,49 @@ ModalScript::Step answer(QMessageBox::StandardButton button)
         else
             front->close();
     };
+}
+
+// The report window's request, as the Lo Shu report makes it.
+SaveAsRequest reportSaveAs()
+{
+    SaveAsRequest request;
+    request.filter = QStringLiteral("Rich Text Format | *.rtf ");
+    request.defaultExtension = QStringLiteral("txt");
+    request.title = QStringLiteral("Save Your FengShui Loshu Details");
+    return request;
+}
+
+ModalScript::Step stepNamed(const QString &name)
+{
+    if (name.startsWith(QStringLiteral("choose:")))
+        return chooseFile(name.mid(7));
+    if (name == QStringLiteral("yes"))
+        return answer(QMessageBox::Yes);
+    if (name == QStringLiteral("no"))
+        return answer(QMessageBox::No);
+    if (name == QStringLiteral("ok"))
+        return answer(QMessageBox::Ok);
+    return cancel();
+}
+
+int runSaveAsChild(const QStringList &steps)
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+    std::deque<ModalScript::Step> script;
+    for (const QString &step : steps)
+        script.push_back(stepNamed(step));
+    ModalScript modals(std::move(script));
+
+    const std::optional<QString> chosen = services().saveAs->ask(reportSaveAs());
+
+    QString out;
+    for (const QString &dialog : modals.seen)
+        out += QStringLiteral("seen %1\n").arg(dialog);
+    for (const QString &box : modals.boxes)
+        out += QStringLiteral("box %1\n").arg(box);
+    out += QStringLiteral("chosen %1\n").arg(chosen.value_or(QStringLiteral("nothing")));
+    std::fputs(out.toUtf8().constData(), stdout);
+    return 0;
 }
 
 } // namespace
@@ -428,13 +522,9 @@ TEST(QtServicesIntegration, SaveAsRefusesWhatCannotBeWrittenAndAsksBeforeReplaci
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
-        SaveAsRequest request;
-        request.filter = QStringLiteral("Rich Text Format | *.rtf ");
-        request.defaultExtension = QStringLiteral("txt");
-        request.title = QStringLiteral("Save Your FengShui Loshu Details");
         ModalScript script(row.steps);
 
-        const std::optional<QString> chosen = services().saveAs->ask(request);
+        const std::optional<QString> chosen = services().saveAs->ask(reportSaveAs());
 
         EXPECT_EQ(chosen, row.chosen);
         EXPECT_EQ(script.seen, row.seen);
@@ -444,6 +534,93 @@ TEST(QtServicesIntegration, SaveAsRefusesWhatCannotBeWrittenAndAsksBeforeReplaci
     EXPECT_EQ(fileBytes(old), "old report");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
               (QStringList{QStringLiteral("blocker"), QStringLiteral("old.rtf")}));
+}
+
+// The modes below bind only a process without privilege over these files:
+// the child leaves root's privilege behind in a user namespace of its own.
+// It stays their owner, so the owner's bits are the ones that count.
+TEST(QtServicesIntegration, SaveAsRefusesWriteProtectedFilesAndFolders)
+{
+    ChildFolders folders;
+    QTemporaryDir dir;
+    const QString open = dir.filePath(QStringLiteral("open"));
+    const QString shut = dir.filePath(QStringLiteral("shut"));
+    ASSERT_TRUE(QDir().mkdir(open));
+    ASSERT_TRUE(QDir().mkdir(shut));
+    const QString locked = open + QStringLiteral("/locked.rtf");
+    const QString old = shut + QStringLiteral("/old.rtf");
+    ASSERT_TRUE(putFile(locked, "locked report"));
+    ASSERT_TRUE(putFile(old, "old report"));
+    constexpr auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    constexpr auto folderShut = readOnly | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+    ASSERT_TRUE(QFile::setPermissions(locked, readOnly));
+    ASSERT_TRUE(QFile::setPermissions(shut, folderShut));
+    // So that the folder can be cleared away by a user other than root too.
+    const auto reopen =
+        qScopeGuard([&] { QFile::setPermissions(shut, folderShut | QFile::WriteOwner); });
+
+    const auto protectedBox = [](const char *name) {
+        return QStringLiteral(
+                   "Warning Ok: %1\\nThis file is write-protected.\\nTry again with a different "
+                   "file name.")
+            .arg(QString::fromLatin1(name));
+    };
+    const auto replaceBox = [](const char *name) {
+        return QStringLiteral("Warning Yes|No: %1 already exists.\\nDo you want to replace it?")
+            .arg(QString::fromLatin1(name));
+    };
+    const struct {
+        const char *what;
+        QStringList steps;
+        QStringList seen;
+        QStringList boxes;
+        QString chosen;
+    } rows[] = {
+        {"a write-protected file: replacing it is refused, back to the dialog",
+         {QStringLiteral("choose:") + locked, QStringLiteral("yes"), QStringLiteral("ok"),
+          QStringLiteral("cancel")},
+         {"QFileDialog", "QMessageBox", "QMessageBox", "QFileDialog"},
+         {replaceBox("locked.rtf"), protectedBox("locked.rtf")},
+         QStringLiteral("nothing")},
+        {"a file in a write-protected folder is refused, then a writable name taken",
+         {QStringLiteral("choose:") + old, QStringLiteral("yes"), QStringLiteral("ok"),
+          QStringLiteral("choose:") + open + QStringLiteral("/new.rtf")},
+         {"QFileDialog", "QMessageBox", "QMessageBox", "QFileDialog"},
+         {replaceBox("old.rtf"), protectedBox("old.rtf")},
+         open + QStringLiteral("/new.rtf")},
+        {"a new name in a write-protected folder, named with the extension it gets",
+         {QStringLiteral("choose:") + shut + QStringLiteral("/report"), QStringLiteral("ok"),
+          QStringLiteral("cancel")},
+         {"QFileDialog", "QMessageBox", "QFileDialog"},
+         {protectedBox("report.txt")},
+         QStringLiteral("nothing")},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        int code = -1;
+        const QStringList out =
+            runToEnd(folders, QStringList{QStringLiteral("saveas-unprivileged")} + row.steps, &code)
+                .split(QChar('\n'));
+        if (out.constFirst().startsWith(QLatin1String(kNoUserNamespace)))
+            GTEST_SKIP() << "the child cannot shed root's privilege here ("
+                         << out.constFirst().toStdString() << ")";
+        ASSERT_EQ(code, 0) << out.join(QChar('\n')).toStdString();
+
+        QMap<QString, QStringList> lines; // by their first word
+        for (const QString &line : out) {
+            const qsizetype blank = line.indexOf(QChar(' '));
+            lines[line.left(blank)] << line.mid(blank + 1);
+        }
+        EXPECT_EQ(lines.value(QStringLiteral("seen")), row.seen);
+        EXPECT_EQ(lines.value(QStringLiteral("box")), row.boxes);
+        EXPECT_EQ(lines.value(QStringLiteral("chosen")), QStringList{row.chosen});
+        EXPECT_EQ(lines.size(), 3);
+    }
+    // A dialog only chooses; nothing was written.
+    EXPECT_EQ(fileBytes(locked), "locked report");
+    EXPECT_EQ(fileBytes(old), "old report");
+    EXPECT_EQ(QDir(open).entryList(QDir::Files), QStringList{QStringLiteral("locked.rtf")});
+    EXPECT_EQ(QDir(shut).entryList(QDir::Files), QStringList{QStringLiteral("old.rtf")});
 }
 
 int main(int argc, char **argv)
