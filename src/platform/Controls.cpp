@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 
 namespace tessavo {
@@ -55,6 +56,14 @@ void PictureBox::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
     emit MouseMove();
+}
+
+MultiLineTextBox::MultiLineTextBox(QWidget *parent) : QPlainTextEdit(parent) {}
+
+void MultiLineTextBox::insertFromMimeData(const QMimeData *source)
+{
+    if (source && !source->formats().isEmpty())
+        QPlainTextEdit::insertFromMimeData(source);
 }
 
 Label *makeLinkLabel(const QString &name, const QString &caption, QWidget *parent)

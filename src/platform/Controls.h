@@ -1,11 +1,12 @@
 #pragma once
 
 // Small controls and hooks the windows are built from: a label that reports
-// clicks and mouse moves, a link label, control-array names, and event hooks
-// for focus and key presses on text boxes.
+// clicks and mouse moves, a link label, a multi-line text box, control-array
+// names, and event hooks for focus and key presses on text boxes.
 
 #include <QLabel>
 #include <QObject>
+#include <QPlainTextEdit>
 #include <QString>
 
 #include <functional>
@@ -49,6 +50,19 @@ signals:
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
+};
+
+// A multi-line text box. A paste of clipboard data that holds no format at
+// all (what X11 offers once the clipboard or selection has been emptied, as
+// the clipboard guard does) pastes nothing: the toolkit's own paste reads
+// the first format without looking and fails on it.
+class MultiLineTextBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit MultiLineTextBox(QWidget *parent = nullptr);
+
+protected:
+    void insertFromMimeData(const QMimeData *source) override;
 };
 
 // A label that opens something when clicked: pointing-hand pointer and

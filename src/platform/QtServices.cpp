@@ -166,10 +166,16 @@ public:
 
 class QtClipboard : public ClipboardService {
 public:
-    void clear() override
+    bool hasSelection() override
+    {
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        return clipboard && clipboard->supportsSelection();
+    }
+    void clearMode(ClipboardMode mode) override
     {
         if (QClipboard *clipboard = QGuiApplication::clipboard())
-            clipboard->clear();
+            clipboard->clear(mode == ClipboardMode::Selection ? QClipboard::Selection
+                                                              : QClipboard::Clipboard);
     }
 };
 
@@ -274,6 +280,11 @@ private:
 
 } // namespace
 
+std::unique_ptr<ClipboardService> makeQtClipboard()
+{
+    return std::make_unique<QtClipboard>();
+}
+
 void installQtServices()
 {
     auto &s = services();
@@ -283,7 +294,7 @@ void installQtServices()
     s.clock = std::make_unique<QtClock>();
     s.saveAs = std::make_unique<QtSaveAsDialog>();
     s.printer = std::make_unique<QtPrinterService>();
-    s.clipboard = std::make_unique<QtClipboard>();
+    s.clipboard = makeQtClipboard();
     s.instanceGuard = std::make_unique<LockFileGuard>();
     s.processEnd = std::make_unique<QtProcessEnd>();
     s.programFolder = std::make_unique<QtProgramFolder>();

@@ -1,4 +1,5 @@
 #include "Fakes.h"
+#include "RealClipboard.h"
 
 #include "platform/Controls.h"
 
@@ -31,4 +32,18 @@ TEST(FocusHook, LostFocusOnlyWhenTheFocusMovesWithinTheProgram)
         EXPECT_EQ(got, 1) << row.reason;
         EXPECT_EQ(lost, row.lost) << row.reason;
     }
+}
+
+TEST(MultiLineTextBox, PastesTextAndNothingFromAClipboardThatHoldsNothing)
+{
+    test::RealClipboard clipboard;
+    MultiLineTextBox box;
+    box.setPlainText(QStringLiteral("typed"));
+    box.moveCursor(QTextCursor::End);
+    test::RealClipboard::putNothing();
+    test::RealClipboard::pressPaste(&box);
+    EXPECT_EQ(box.toPlainText(), "typed");
+    test::RealClipboard::put(QStringLiteral(" pasted"));
+    test::RealClipboard::pressPaste(&box);
+    EXPECT_EQ(box.toPlainText(), "typed pasted");
 }

@@ -18,6 +18,13 @@ inline void flushDeletes()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// Runs what the program left for after the event being handled, as the event
+// loop would once that event has finished: the clipboard guard's clear.
+inline void finishEvent()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+}
+
 class UiTest : public ::testing::Test {
 protected:
     void SetUp() override
