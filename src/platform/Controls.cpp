@@ -40,6 +40,14 @@ void Label::mouseReleaseEvent(QMouseEvent *event)
         emit Click();
 }
 
+void Label::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The widget default treats the second press as a press, so its release
+    // would click again.
+    m_pressed = false;
+    event->accept();
+}
+
 void Label::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();

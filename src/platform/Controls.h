@@ -19,6 +19,7 @@ namespace tessavo {
 QString arrayName(const QString &name, int index);
 
 // A label that reports clicks and pointer moves, like a classic window label.
+// A double-click is one click: its second press starts no second one.
 class Label : public QLabel {
     Q_OBJECT
 public:
@@ -32,6 +33,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:

@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QTest>
 
 namespace tessavo::test {
 
@@ -23,6 +24,16 @@ inline void flushDeletes()
 inline void finishEvent()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+}
+
+// A double-click with the left button as the desktop delivers it: press,
+// release, a double-click event for the second press, release.
+inline void doubleClick(QWidget *widget)
+{
+    QTest::mousePress(widget, Qt::LeftButton);
+    QTest::mouseRelease(widget, Qt::LeftButton);
+    QTest::mouseDClick(widget, Qt::LeftButton);
+    QTest::mouseRelease(widget, Qt::LeftButton);
 }
 
 class UiTest : public ::testing::Test {
