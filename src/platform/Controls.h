@@ -11,6 +11,7 @@
 
 #include <functional>
 
+class QCoreApplication;
 class QKeyEvent;
 
 namespace tessavo {
@@ -96,6 +97,11 @@ protected:
 private:
     std::function<bool(QKeyEvent *)> m_keyPress;
 };
+
+// From here on, Enter (either key) on a command button that has the focus
+// presses it, as Space does, in every window: the toolkit does so only for
+// the buttons of dialogs.
+void installEnterPressesButtons(QCoreApplication *app);
 
 // Sets a widget's font to Verdana at the given size, bold or not.
 void setVerdana(QWidget *widget, double points, bool bold = false);

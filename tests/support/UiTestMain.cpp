@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QStandardPaths>
 
+#include "platform/Controls.h"
 #include "platform/Twips.h"
 
 int main(int argc, char **argv)
@@ -18,6 +19,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     tessavo::twips::setDpi(96.0);
+    tessavo::installEnterPressesButtons(&app);
     tessavo::test::installFakes();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
