@@ -3,6 +3,7 @@
 #include "frame/AppIcon.h"
 #include "app/FormCatalog.h"
 #include "frame/frmNagScreen.h"
+#include "platform/Controls.h"
 #include "platform/FormRegistry.h"
 #include "platform/QtServices.h"
 #include "platform/SafeFile.h"
@@ -48,6 +49,7 @@ int runApplication(int argc, char *argv[])
     QApplication::setFont(font);
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(applicationIconImage(64))));
 
+    installEnterPressesButtons(&app);
     installQtServices();
     registerAllForms();
     form<frmNagScreen>();

@@ -79,27 +79,27 @@ void frmRoomAnalysis::mnuOk_Click()
 
 void frmRoomAnalysis::RTB_Change()
 {
-    clipboardGuard();
+    guardClipboard();
 }
 
 void frmRoomAnalysis::RTB_Click()
 {
-    clipboardGuard();
+    guardClipboard();
 }
 
 void frmRoomAnalysis::RTB_MouseDown()
 {
-    clipboardGuard();
+    guardClipboard();
 }
 
 void frmRoomAnalysis::RTB_MouseMove()
 {
-    clipboardGuard();
+    guardClipboard();
 }
 
 void frmRoomAnalysis::RTB_MouseUp()
 {
-    clipboardGuard();
+    guardClipboard();
 }
 
 void frmRoomAnalysis::setBackColour(const QColor &colour)
@@ -120,14 +120,6 @@ void frmRoomAnalysis::writeRuns(const QList<StyledRun> &runs)
         RTB->setSelFontSize(run.points);
         RTB->setSelText(run.text);
     }
-}
-
-void frmRoomAnalysis::clipboardGuard()
-{
-    // The guard never stands in the way: a clipboard that cannot be reached
-    // is left as it is.
-    if (ClipboardService *clipboard = services().clipboard.get())
-        clipboard->clear();
 }
 
 } // namespace tessavo::floorplan

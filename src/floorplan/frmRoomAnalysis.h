@@ -49,9 +49,6 @@ public:
     RichTextBox *RTB;
     Label *Label37;
     QPushButton *cmdOk;
-
-private:
-    void clipboardGuard();
 };
 
 } // namespace floorplan

@@ -107,7 +107,7 @@ frmNagScreen2::frmNagScreen2() : Form(QString::fromLatin1(kName), FormKind::TopL
 
     // Below the frame's bottom edge, so never seen; its text still goes out
     // with every referral.
-    txtMessage = new QPlainTextEdit(Frame2);
+    txtMessage = new MultiLineTextBox(Frame2);
     txtMessage->setObjectName(QStringLiteral("txtMessage"));
     txtMessage->setAccessibleName(kTellMessagePlaceholder);
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

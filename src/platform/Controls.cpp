@@ -1,9 +1,12 @@
 #include "platform/Controls.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QPushButton>
 
 namespace tessavo {
 
@@ -39,6 +42,14 @@ void Label::mouseReleaseEvent(QMouseEvent *event)
         emit Click();
 }
 
+void Label::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The widget default treats the second press as a press, so its release
+    // would click again.
+    m_pressed = false;
+    event->accept();
+}
+
 void Label::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
@@ -55,6 +66,14 @@ void PictureBox::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
     emit MouseMove();
+}
+
+MultiLineTextBox::MultiLineTextBox(QWidget *parent) : QPlainTextEdit(parent) {}
+
+void MultiLineTextBox::insertFromMimeData(const QMimeData *source)
+{
+    if (source && !source->formats().isEmpty())
+        QPlainTextEdit::insertFromMimeData(source);
 }
 
 Label *makeLinkLabel(const QString &name, const QString &caption, QWidget *parent)
@@ -99,6 +118,41 @@ bool KeyPressHook::eventFilter(QObject *watched, QEvent *event)
             return true;
     }
     return QObject::eventFilter(watched, event);
+}
+
+namespace {
+
+class EnterPressesButton : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        // Held down, Enter presses the button once, and Ctrl+Enter and the
+        // like stay free for shortcuts.
+        if (!enter || key->isAutoRepeat() ||
+            (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        auto *button = qobject_cast<QPushButton *>(watched);
+        if (!button || !button->isEnabled())
+            return false;
+        // Taken here, the key cannot also reach a dialog's own default-button
+        // handling and press a second time.
+        button->click();
+        return true;
+    }
+};
+
+} // namespace
+
+void installEnterPressesButtons(QCoreApplication *app)
+{
+    app->installEventFilter(new EnterPressesButton(app));
 }
 
 void setVerdana(QWidget *widget, double points, bool bold)

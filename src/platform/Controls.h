@@ -1,15 +1,17 @@
 #pragma once
 
 // Small controls and hooks the windows are built from: a label that reports
-// clicks and mouse moves, a link label, control-array names, and event hooks
-// for focus and key presses on text boxes.
+// clicks and mouse moves, a link label, a multi-line text box, control-array
+// names, and event hooks for focus and key presses on text boxes.
 
 #include <QLabel>
 #include <QObject>
+#include <QPlainTextEdit>
 #include <QString>
 
 #include <functional>
 
+class QCoreApplication;
 class QKeyEvent;
 
 namespace tessavo {
@@ -18,6 +20,7 @@ namespace tessavo {
 QString arrayName(const QString &name, int index);
 
 // A label that reports clicks and pointer moves, like a classic window label.
+// A double-click is one click: its second press starts no second one.
 class Label : public QLabel {
     Q_OBJECT
 public:
@@ -31,6 +34,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
@@ -49,6 +53,19 @@ signals:
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
+};
+
+// A multi-line text box. A paste of clipboard data that holds no format at
+// all (what X11 offers once the clipboard or selection has been emptied, as
+// the clipboard guard does) pastes nothing: the toolkit's own paste reads
+// the first format without looking and fails on it.
+class MultiLineTextBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit MultiLineTextBox(QWidget *parent = nullptr);
+
+protected:
+    void insertFromMimeData(const QMimeData *source) override;
 };
 
 // A label that opens something when clicked: pointing-hand pointer and
@@ -80,6 +97,11 @@ protected:
 private:
     std::function<bool(QKeyEvent *)> m_keyPress;
 };
+
+// From here on, Enter (either key) on a command button that has the focus
+// presses it, as Space does, in every window: the toolkit does so only for
+// the buttons of dialogs.
+void installEnterPressesButtons(QCoreApplication *app);
 
 // Sets a widget's font to Verdana at the given size, bold or not.
 void setVerdana(QWidget *widget, double points, bool bold = false);

@@ -181,10 +181,16 @@ std::unique_ptr<QPrinter> defaultPrinter()
 
 class QtClipboard : public ClipboardService {
 public:
-    void clear() override
+    bool hasSelection() override
+    {
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        return clipboard && clipboard->supportsSelection();
+    }
+    void clearMode(ClipboardMode mode) override
     {
         if (QClipboard *clipboard = QGuiApplication::clipboard())
-            clipboard->clear();
+            clipboard->clear(mode == ClipboardMode::Selection ? QClipboard::Selection
+                                                              : QClipboard::Clipboard);
     }
 };
 
@@ -295,6 +301,11 @@ makeQtPrinterService(std::function<std::unique_ptr<QPrinter>()> makePrinter)
     return std::make_unique<QtPrinterService>(std::move(makePrinter));
 }
 
+std::unique_ptr<ClipboardService> makeQtClipboard()
+{
+    return std::make_unique<QtClipboard>();
+}
+
 void installQtServices()
 {
     auto &s = services();
@@ -304,7 +315,7 @@ void installQtServices()
     s.clock = std::make_unique<QtClock>();
     s.saveAs = std::make_unique<QtSaveAsDialog>();
     s.printer = makeQtPrinterService(defaultPrinter);
-    s.clipboard = std::make_unique<QtClipboard>();
+    s.clipboard = makeQtClipboard();
     s.instanceGuard = std::make_unique<LockFileGuard>();
     s.processEnd = std::make_unique<QtProcessEnd>();
     s.programFolder = std::make_unique<QtProgramFolder>();

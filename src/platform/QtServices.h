@@ -18,6 +18,9 @@ void installQtServices();
 std::unique_ptr<PrinterService>
 makeQtPrinterService(std::function<std::unique_ptr<QPrinter>()> makePrinter);
 
+// The desktop's own clipboard, for tests that need a real paste.
+std::unique_ptr<ClipboardService> makeQtClipboard();
+
 // The message box text as the desktop shows it: a lone carriage return is a
 // line break.
 QString messageBoxText(const QString &text);

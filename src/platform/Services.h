@@ -80,11 +80,27 @@ public:
     virtual bool print(const QTextDocument &document) = 0;
 };
 
+enum class ClipboardMode {
+    Clipboard, // what copy and paste use
+    Selection, // the selected text that a middle click pastes, on desktops that have one
+};
+
 class ClipboardService {
 public:
     virtual ~ClipboardService() = default;
-    virtual void clear() = 0;
+    // Empties the clipboard and, where the desktop has one, the selection:
+    // text kept off the one must not leave the program by the other.
+    void clear();
+
+    virtual bool hasSelection() = 0;
+    virtual void clearMode(ClipboardMode mode) = 0;
 };
+
+// The guard of the boxes whose text is not meant to be copied: empties the
+// clipboard once the event being handled has finished, never at once, since
+// that event may be a paste still reading the clipboard's data. Requests made
+// before the clear runs share it.
+void guardClipboard();
 
 class InstanceGuard {
 public:

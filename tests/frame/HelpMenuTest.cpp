@@ -179,6 +179,8 @@ TEST_F(HelpMenuTest, EveryLinkLabelOpensItsPage)
         fakes.urlOpener->opened.clear();
         QTest::mouseClick(label, Qt::RightButton);
         EXPECT_TRUE(fakes.urlOpener->opened.isEmpty()) << "only the left button clicks";
+        doubleClick(label);
+        EXPECT_EQ(fakes.urlOpener->opened, QStringList{page(row.key)}) << "a double-click is one";
     }
 }
 

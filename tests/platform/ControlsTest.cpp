@@ -1,12 +1,16 @@
 #include "Fakes.h"
+#include "RealClipboard.h"
 
 #include "platform/Controls.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 
 using namespace tessavo;
 
@@ -31,4 +35,68 @@ TEST(FocusHook, LostFocusOnlyWhenTheFocusMovesWithinTheProgram)
         EXPECT_EQ(got, 1) << row.reason;
         EXPECT_EQ(lost, row.lost) << row.reason;
     }
+}
+
+TEST(MultiLineTextBox, PastesTextAndNothingFromAClipboardThatHoldsNothing)
+{
+    test::RealClipboard clipboard;
+    MultiLineTextBox box;
+    box.setPlainText(QStringLiteral("typed"));
+    box.moveCursor(QTextCursor::End);
+    test::RealClipboard::putNothing();
+    test::RealClipboard::pressPaste(&box);
+    EXPECT_EQ(box.toPlainText(), "typed");
+    test::RealClipboard::put(QStringLiteral(" pasted"));
+    test::RealClipboard::pressPaste(&box);
+    EXPECT_EQ(box.toPlainText(), "typed pasted");
+}
+
+TEST(EnterPressesButtons, EnterOnAFocusedButtonPressesItOnce)
+{
+    // The test program installs the filter at start, as the program does.
+    struct Row {
+        const char *what;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool enabled;
+        bool isDefault; // a default button presses on Enter by itself
+        int clicks;
+    };
+    const Row rows[] = {
+        {"Return", Qt::Key_Return, Qt::NoModifier, true, false, 1},
+        {"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier, true, false, 1},
+        {"Return on a default button", Qt::Key_Return, Qt::NoModifier, true, true, 1},
+        {"Space, as always", Qt::Key_Space, Qt::NoModifier, true, false, 1},
+        {"Ctrl+Return", Qt::Key_Return, Qt::ControlModifier, true, false, 0},
+        {"Return on a disabled button", Qt::Key_Return, Qt::NoModifier, false, false, 0},
+        {"another key", Qt::Key_A, Qt::NoModifier, true, false, 0},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.what);
+        QWidget window;
+        auto *button = new QPushButton(QStringLiteral("&Proceed"), &window);
+        button->setDefault(row.isDefault);
+        button->setEnabled(row.enabled);
+        int clicks = 0;
+        QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
+        QTest::keyClick(button, row.key, row.modifiers);
+        EXPECT_EQ(clicks, row.clicks);
+    }
+}
+
+TEST(EnterPressesButtons, OtherControlsKeepTheirEnter)
+{
+    QWidget window;
+    auto *box = new QLineEdit(&window);
+    auto *check = new QCheckBox(&window);
+    auto *button = new QPushButton(&window);
+    int clicks = 0;
+    QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
+    int returns = 0;
+    QObject::connect(box, &QLineEdit::returnPressed, [&] { ++returns; });
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClick(check, Qt::Key_Return);
+    EXPECT_EQ(returns, 1);
+    EXPECT_FALSE(check->isChecked());
+    EXPECT_EQ(clicks, 0);
 }

@@ -70,8 +70,16 @@ public:
 
 class FakeClipboard : public ClipboardService {
 public:
-    void clear() override { ++clears; }
-    int clears = 0;
+    bool hasSelection() override { return selection; }
+    void clearMode(ClipboardMode mode) override
+    {
+        cleared.append(mode);
+        if (mode == ClipboardMode::Clipboard)
+            ++clears;
+    }
+    bool selection = true;        // the desktop has a selection to clear
+    int clears = 0;               // of the clipboard
+    QList<ClipboardMode> cleared; // every mode emptied, in order
 };
 
 class FakeInstanceGuard : public InstanceGuard {

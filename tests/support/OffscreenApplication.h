@@ -6,6 +6,7 @@
 // user's own, 96 dots per inch, and no end of the program when the last
 // window closes.
 
+#include "platform/Controls.h"
 #include "platform/Twips.h"
 
 #include <QApplication>
@@ -31,6 +32,7 @@ public:
     {
         setQuitOnLastWindowClosed(false);
         twips::setDpi(96.0);
+        installEnterPressesButtons(this);
     }
 };
 

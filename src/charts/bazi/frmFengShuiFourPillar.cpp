@@ -102,7 +102,7 @@ frmFengShuiFourPillar::frmFengShuiFourPillar() : Form(QString::fromLatin1(kName)
                                    QStringLiteral("Interpretation"), frame, 45, 1560, 1395, 195);
         setVerdana(heading, 8.25, true);
 
-        auto *box = new QPlainTextEdit(frame);
+        auto *box = new MultiLineTextBox(frame);
         box->setObjectName(QString::fromLatin1(kPillarControls[p].box));
         box->setGeometry(twips::rect(42, 1920, 8000, 855));
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -112,7 +112,7 @@ frmFengShuiFourPillar::frmFengShuiFourPillar() : Form(QString::fromLatin1(kName)
 
         // Text copied from an interpretation goes again as soon as the user
         // touches the box, as in the report.
-        connect(box, &QPlainTextEdit::textChanged, this, &frmFengShuiFourPillar::clipboardGuard);
+        connect(box, &QPlainTextEdit::textChanged, this, &guardClipboard);
         box->viewport()->setMouseTracking(true);
         box->viewport()->installEventFilter(this);
     }
@@ -228,18 +228,12 @@ bool frmFengShuiFourPillar::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
-        clipboardGuard();
+        guardClipboard();
         break;
     default:
         break;
     }
     return Form::eventFilter(watched, event);
-}
-
-void frmFengShuiFourPillar::clipboardGuard()
-{
-    if (ClipboardService *clipboard = services().clipboard.get())
-        clipboard->clear();
 }
 
 } // namespace tessavo::bazi

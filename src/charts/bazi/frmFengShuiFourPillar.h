@@ -63,9 +63,6 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
-    void clipboardGuard();
 };
 
 } // namespace bazi

@@ -90,11 +90,9 @@ ReportWindow::ReportWindow(const ReportWindowConfig &config)
 
     // Text copied from the report goes again as soon as the user touches the
     // box; the report is meant to be saved or printed, not copied.
-    connect(RTB, &RichTextBox::Change, this, &ReportWindow::clipboardGuard);
-    connect(RTB, &RichTextBox::Click, this, &ReportWindow::clipboardGuard);
-    connect(RTB, &RichTextBox::MouseDown, this, &ReportWindow::clipboardGuard);
-    connect(RTB, &RichTextBox::MouseMove, this, &ReportWindow::clipboardGuard);
-    connect(RTB, &RichTextBox::MouseUp, this, &ReportWindow::clipboardGuard);
+    for (auto touch : {&RichTextBox::Change, &RichTextBox::Click, &RichTextBox::MouseDown,
+                       &RichTextBox::MouseMove, &RichTextBox::MouseUp})
+        connect(RTB, touch, this, &guardClipboard);
 
     wireLinkLabels(this);
 }
@@ -167,12 +165,6 @@ void ReportWindow::rewrite()
     RTB->setSelBold(false);
     RTB->setSelColor(0);
     writeReport();
-}
-
-void ReportWindow::clipboardGuard()
-{
-    if (ClipboardService *clipboard = services().clipboard.get())
-        clipboard->clear();
 }
 
 } // namespace tessavo

@@ -55,8 +55,6 @@ protected:
     virtual void writeReport() {}
 
 private:
-    void clipboardGuard();
-
     ReportWindowConfig m_config;
 };
 

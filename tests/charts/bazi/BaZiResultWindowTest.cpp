@@ -1,4 +1,5 @@
 #include "BaZiWindowFixture.h"
+#include "RealClipboard.h"
 
 #include "charts/bazi/frmSaveFengShuiBaZi.h"
 #include "platform/RichTextBox.h"
@@ -121,8 +122,38 @@ TEST_F(BaZiResultWindowTest, TouchingAnInterpretationEmptiesTheClipboard)
             case 2: QTest::mouseRelease(area, Qt::LeftButton, {}, at); break;
             default: QTest::keyClick(boxes[tab], Qt::Key_A); break;
             }
+            finishEvent();
             EXPECT_GT(fakes.clipboard->clears, before) << "tab " << tab << " step " << step;
         }
+    }
+}
+
+TEST_F(BaZiResultWindowTest, APasteIntoAnInterpretationEndsWithAnEmptyClipboard)
+{
+    frmFengShuiFourPillar &w = analyze(kLeapDay);
+    RealClipboard clipboard;
+    QPlainTextEdit *boxes[] = {w.txtYear, w.txtMonth, w.txtDay, w.txtHour};
+    for (int tab = 0; tab < 4; ++tab) {
+        SCOPED_TRACE(tab);
+        clickTab(w, tab);
+        finishEvent();
+        QPlainTextEdit *box = boxes[tab];
+        const QString before = box->toPlainText();
+        box->moveCursor(QTextCursor::End);
+
+        const QPointer<QMimeData> copied = RealClipboard::put(QStringLiteral(" copied"));
+        RealClipboard::pressPaste(box);
+        // The boxes take typing and pasting; the paste's data outlives it.
+        EXPECT_EQ(box->toPlainText(), before + " copied");
+        EXPECT_TRUE(copied);
+        finishEvent();
+        EXPECT_TRUE(RealClipboard::empty());
+
+        // A paste from the emptied clipboard, as X11 offers it, pastes nothing.
+        RealClipboard::putNothing();
+        RealClipboard::pressPaste(box);
+        finishEvent();
+        EXPECT_EQ(box->toPlainText(), before + " copied");
     }
 }
 

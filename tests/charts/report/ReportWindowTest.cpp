@@ -1,3 +1,4 @@
+#include "RealClipboard.h"
 #include "RtfReader.h"
 #include "UiFixture.h"
 
@@ -29,9 +30,11 @@
 #include <ostream>
 
 using namespace tessavo;
+using tessavo::test::finishEvent;
 using tessavo::test::flushDeletes;
 using tessavo::test::normalisedRuns;
 using tessavo::test::readRtf;
+using tessavo::test::RealClipboard;
 
 namespace {
 
@@ -426,6 +429,7 @@ TEST_F(ReportWindowTest, TouchingTheBoxEmptiesTheClipboard)
     };
     ReportWindow *w = load(kKuaReportWindow);
     w->Show();
+    finishEvent();
     // Writing the report changed the text, so the clipboard was emptied already.
     EXPECT_GT(fakes.clipboard->clears, 0);
     for (const Row &row : rows) {
@@ -433,11 +437,38 @@ TEST_F(ReportWindowTest, TouchingTheBoxEmptiesTheClipboard)
         const QString text = w->RTB->toPlainText();
         const int before = fakes.clipboard->clears;
         row.act(w);
+        finishEvent();
         EXPECT_GT(fakes.clipboard->clears, before);
         EXPECT_EQ(w->RTB->toPlainText() != text, row.changesText);
     }
     EXPECT_TRUE(fakes.urlOpener->opened.isEmpty());
     EXPECT_TRUE(fakes.messageBox->shown.isEmpty());
+}
+
+TEST_F(ReportWindowTest, APasteLeavesTheReportAsItIsAndATouchEmptiesTheClipboard)
+{
+    RealClipboard clipboard;
+    for (const ExpectedRow &e : kExpected) {
+        SCOPED_TRACE(e.name);
+        ReportWindow *w = load(e.name);
+        w->Show();
+        finishEvent();
+        const QString text = w->RTB->toPlainText();
+        for (bool nothing : {false, true}) {
+            if (nothing)
+                RealClipboard::putNothing();
+            else
+                RealClipboard::put(QStringLiteral("copied"));
+            RealClipboard::pressPaste(w->RTB);
+            finishEvent();
+            EXPECT_EQ(w->RTB->toPlainText(), text);
+        }
+        RealClipboard::put(QStringLiteral("copied"));
+        sendMouse(w->RTB->viewport(), QEvent::MouseMove, QPoint(4, 4));
+        finishEvent();
+        EXPECT_TRUE(RealClipboard::empty());
+        FormRegistry::instance().unload(w);
+    }
 }
 
 TEST_F(ReportWindowTest, ShowingAnOpenReportAgainWritesItAfreshFromTheNewResult)
