@@ -1,7 +1,7 @@
 #include "app/Application.h"
 
-#include "frame/AppIcon.h"
 #include "app/FormCatalog.h"
+#include "frame/AppIcon.h"
 #include "frame/frmNagScreen.h"
 #include "platform/Controls.h"
 #include "platform/FormRegistry.h"

@@ -94,6 +94,11 @@ std::vector<int> &PlanIndex::bucket(int x, int y)
     return m_buckets[static_cast<std::size_t>(y * kBuckets + x)];
 }
 
+const std::vector<int> &PlanIndex::bucket(int x, int y) const
+{
+    return m_buckets[static_cast<std::size_t>(y * kBuckets + x)];
+}
+
 void PlanIndex::place(int index, const PlanElement &element)
 {
     remove(index);
@@ -174,8 +179,7 @@ std::vector<int> PlanIndex::near(const TwipsArea &area) const
         const int y1 = bucketOf(std::max(area.top, area.bottom));
         for (int y = y0; y <= y1; ++y) {
             for (int x = x0; x <= x1; ++x) {
-                const std::vector<int> &list =
-                    m_buckets[static_cast<std::size_t>(y * kBuckets + x)];
+                const std::vector<int> &list = bucket(x, y);
                 found.insert(found.end(), list.begin(), list.end());
             }
         }

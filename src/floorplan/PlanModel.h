@@ -86,8 +86,8 @@ struct TwipsArea {
 // that a plan of any size answers a drop or a repaint in the time of the
 // few elements around it. A uniform grid of buckets over the plot box and
 // its surroundings holds the indices of the elements whose bounds reach
-// into each bucket; beyond the grid the edge buckets take them. An element of no size at all is
-// never hit nor drawn and is left out.
+// into each bucket; beyond the grid the edge buckets take them. An element
+// of no size at all is never hit nor drawn and is left out.
 class PlanIndex {
 public:
     void place(int index, const PlanElement &element);
@@ -106,6 +106,7 @@ private:
     };
 
     std::vector<int> &bucket(int x, int y);
+    const std::vector<int> &bucket(int x, int y) const;
 
     std::vector<std::vector<int>> m_buckets;
     // Elements too large for the buckets, or not placed by finite numbers:

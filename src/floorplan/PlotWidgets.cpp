@@ -373,17 +373,12 @@ void PlotBox::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     event->accept();
-    const bool dropped = m_holding && m_dragged;
     m_holding = false;
     m_dragged = false;
     if (event->buttons() == Qt::NoButton)
         m_pressed = 0;
-    if (dropped) {
-        if (m_handlers.dropped)
-            m_handlers.dropped(k);
-    } else if (m_handlers.mouseUp) {
+    if (m_handlers.mouseUp)
         m_handlers.mouseUp(k);
-    }
 }
 
 QAccessibleInterface *PlotBox::accessibleElement(int index)

@@ -84,7 +84,7 @@ public:
         std::function<void(int index, Qt::MouseButtons buttons)> mouseMove;
         // Offset of the drag from where the button went down, twips.
         std::function<void(int index, double dx, double dy)> dragTo;
-        std::function<void(int index)> dropped;
+        // The release, after a drag or without one.
         std::function<void(int index)> mouseUp;
     };
 

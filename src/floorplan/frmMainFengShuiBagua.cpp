@@ -533,10 +533,8 @@ void frmMainFengShuiBagua::buildPlot()
         txtRoom_MouseMove(index, buttons);
     };
     handlers.dragTo = [this](int index, double dx, double dy) { dragElement(index, dx, dy); };
-    // After the element has been moved, the overlap step runs as the
-    // mouse-move handler's last step; a click without a move reaches the
-    // element's own mouse-up.
-    handlers.dropped = [this](int index) { txtRoom_MouseUp(index); };
+    // After a drag as after a click, the element's mouse-up runs the overlap
+    // step.
     handlers.mouseUp = [this](int index) { txtRoom_MouseUp(index); };
     picRoomLocation = new PlotBox(QStringLiteral("picRoomLocation"), picLocation, m_plan,
                                   std::move(handlers));
