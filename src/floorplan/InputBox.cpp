@@ -1,5 +1,7 @@
 #include "floorplan/InputBox.h"
 
+#include "platform/ModalDialog.h"
+
 #include <QApplication>
 #include <QInputDialog>
 
@@ -11,10 +13,14 @@ class QtInputBox : public InputBoxService {
 public:
     QString ask(const QString &prompt, const QString &title, const QString &defaultAnswer) override
     {
-        bool ok = false;
-        const QString answer = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
-                                                     QLineEdit::Normal, defaultAnswer, &ok);
-        return ok ? answer : QString();
+        OwnedDialog<QInputDialog> box(new QInputDialog(QApplication::activeWindow()));
+        box->setWindowTitle(title);
+        box->setLabelText(prompt);
+        box->setInputMode(QInputDialog::TextInput);
+        box->setTextValue(defaultAnswer);
+        if (box.exec() != QDialog::Accepted)
+            return QString();
+        return box->textValue();
     }
 };
 

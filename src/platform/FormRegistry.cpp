@@ -1,5 +1,7 @@
 #include "platform/FormRegistry.h"
 
+#include "platform/ModalLoops.h"
+
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -67,7 +69,12 @@ void FormRegistry::unload(Form *form)
                 if (QMdiArea *area = sub->mdiArea())
                     area->removeSubWindow(sub);
             }
-            form->deleteLater();
+            // A handler of this window may wait below an open box; it must
+            // return into a live window, so the delete waits for the boxes.
+            afterModalLoops([form = form] {
+                if (form)
+                    form->deleteLater();
+            });
         }
     } finish{this, guard};
     form->Form_Unload();

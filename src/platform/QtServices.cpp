@@ -1,5 +1,7 @@
 #include "platform/QtServices.h"
 
+#include "platform/ModalDialog.h"
+#include "platform/ModalLoops.h"
 #include "platform/Twips.h"
 #include "platform/WebAddress.h"
 
@@ -46,6 +48,19 @@ QWidget *frontWindow()
     return nullptr;
 }
 
+// The answer of a box that got none: Cancel where there is one, else No,
+// else OK.
+MsgAnswer cancelledAnswer(MsgButtons buttons)
+{
+    switch (buttons) {
+    case MsgButtons::OkCancel:
+    case MsgButtons::YesNoCancel: return MsgAnswer::Cancel;
+    case MsgButtons::YesNo: return MsgAnswer::No;
+    case MsgButtons::Ok: break;
+    }
+    return MsgAnswer::Ok;
+}
+
 class QtMessageBox : public MessageBoxService {
 public:
     MsgAnswer show(const QString &text, MsgButtons buttons, MsgIcon icon,
@@ -53,28 +68,34 @@ public:
     {
         // Owned by the window in front, so the box never opens behind a
         // window that stays on top (the closing screen).
-        QMessageBox box(frontWindow());
-        if (box.parentWidget() && box.parentWidget()->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
-            box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
-        box.setWindowTitle(title);
-        box.setText(messageBoxText(text));
-        box.setTextFormat(Qt::PlainText);
+        OwnedDialog<QMessageBox> box(new QMessageBox(frontWindow()));
+        if (box->parentWidget() &&
+            box->parentWidget()->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+            box->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        box->setWindowTitle(title);
+        box->setText(messageBoxText(text));
+        box->setTextFormat(Qt::PlainText);
         switch (icon) {
-        case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-        case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
-        case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
-        case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-        case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+        case MsgIcon::None: box->setIcon(QMessageBox::NoIcon); break;
+        case MsgIcon::Critical: box->setIcon(QMessageBox::Critical); break;
+        case MsgIcon::Question: box->setIcon(QMessageBox::Question); break;
+        case MsgIcon::Exclamation: box->setIcon(QMessageBox::Warning); break;
+        case MsgIcon::Information: box->setIcon(QMessageBox::Information); break;
         }
         switch (buttons) {
-        case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-        case MsgButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-        case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+        case MsgButtons::Ok: box->setStandardButtons(QMessageBox::Ok); break;
+        case MsgButtons::OkCancel:
+            box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+            break;
+        case MsgButtons::YesNo: box->setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
         case MsgButtons::YesNoCancel:
-            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            box->setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
         }
-        switch (box.exec()) {
+        const std::optional<int> chosen = box.exec();
+        if (!chosen)
+            return cancelledAnswer(buttons);
+        switch (*chosen) {
         case QMessageBox::Yes: return MsgAnswer::Yes;
         case QMessageBox::No: return MsgAnswer::No;
         case QMessageBox::Cancel: return MsgAnswer::Cancel;
@@ -127,15 +148,16 @@ public:
     std::optional<QString> ask(const SaveAsRequest &request) override
     {
         for (;;) {
-            QFileDialog dialog(QApplication::activeWindow(), request.title);
-            dialog.setAcceptMode(QFileDialog::AcceptSave);
-            dialog.setFileMode(QFileDialog::AnyFile);
-            dialog.setNameFilter(qtFilter(request.filter));
-            dialog.setDefaultSuffix(request.defaultExtension);
-            dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.promptOverwrite);
-            if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            OwnedDialog<QFileDialog> dialog(
+                new QFileDialog(QApplication::activeWindow(), request.title));
+            dialog->setAcceptMode(QFileDialog::AcceptSave);
+            dialog->setFileMode(QFileDialog::AnyFile);
+            dialog->setNameFilter(qtFilter(request.filter));
+            dialog->setDefaultSuffix(request.defaultExtension);
+            dialog->setOption(QFileDialog::DontConfirmOverwrite, !request.promptOverwrite);
+            if (dialog.exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
                 return std::nullopt;
-            const QString chosen = dialog.selectedFiles().constFirst();
+            const QString chosen = dialog->selectedFiles().constFirst();
             const QFileInfo info(chosen);
             if (request.pathMustExist && !info.absoluteDir().exists())
                 continue;
@@ -265,22 +287,29 @@ class QtModalRunner : public ModalRunner {
 public:
     void run(QWidget *window) override
     {
-        if (!window || !window->isVisible())
+        if (!window || !window->isVisible() || ModalLoops::instance().cutOff())
             return;
-        const QPointer<QWidget> alive(window);
         QEventLoop loop;
-        HideWatcher watcher(&loop);
-        window->installEventFilter(&watcher);
+        HideWatcher watcher(window, &loop);
         QObject::connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
+        const ModalScope scope;
         loop.exec();
-        if (alive)
-            alive->removeEventFilter(&watcher);
     }
 
 private:
+    // Parentless, so nothing but this frame deletes it, and taken off the
+    // window's filters when it goes.
     class HideWatcher : public QObject {
     public:
-        explicit HideWatcher(QEventLoop *loop) : m_loop(loop) {}
+        HideWatcher(QWidget *window, QEventLoop *loop) : m_window(window), m_loop(loop)
+        {
+            window->installEventFilter(this);
+        }
+        ~HideWatcher() override
+        {
+            if (m_window)
+                m_window->removeEventFilter(this);
+        }
         bool eventFilter(QObject *watched, QEvent *event) override
         {
             if (event->type() == QEvent::Hide)
@@ -289,6 +318,7 @@ private:
         }
 
     private:
+        QPointer<QWidget> m_window;
         QEventLoop *m_loop;
     };
 };

@@ -13,6 +13,7 @@
 #include "floorplan/frmMainFengShuiBagua.h"
 #include "app/FormCatalog.h"
 #include "frame/MDI.h"
+#include "platform/ModalLoops.h"
 #include "platform/Twips.h"
 
 #include <QFile>
@@ -32,6 +33,7 @@ public:
     explicit ScriptedInputBox(std::deque<QString> *answers) : m_answers(answers) {}
     QString ask(const QString &prompt, const QString &, const QString &) override
     {
+        const ModalScope box;
         prompts.append(prompt);
         if (m_answers->empty())
             return {};

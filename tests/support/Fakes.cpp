@@ -1,5 +1,7 @@
 #include "Fakes.h"
 
+#include "platform/ModalLoops.h"
+
 #include <QTextDocument>
 
 namespace tessavo::test {
@@ -7,6 +9,8 @@ namespace tessavo::test {
 MsgAnswer FakeMessageBox::show(const QString &text, MsgButtons buttons, MsgIcon icon,
                                const QString &title)
 {
+    // A box is a modal window: what a modal window cuts off, this does too.
+    const ModalScope box;
     shown.append({text, buttons, icon, title});
     if (!answers.empty()) {
         const MsgAnswer a = answers.front();
@@ -46,6 +50,7 @@ void FakeSettings::write(const QString &app, const QString &section, const QStri
 
 std::optional<QString> FakeSaveAs::ask(const SaveAsRequest &request)
 {
+    const ModalScope dialog;
     requests.append(request);
     return answer;
 }
@@ -55,6 +60,12 @@ bool FakePrinter::print(const QTextDocument &document)
     printedTexts << document.toPlainText();
     printedHtml << document.toHtml();
     return true;
+}
+
+void FakeModalRunner::run(QWidget *window)
+{
+    const ModalScope wait;
+    ran.append(window);
 }
 
 void FakeProcessEnd::end()

@@ -121,7 +121,7 @@ public:
 
 class FakeModalRunner : public ModalRunner {
 public:
-    void run(QWidget *window) override { ran.append(window); }
+    void run(QWidget *window) override;
     QList<QWidget *> ran; // windows shown modally, in order
 };
 
