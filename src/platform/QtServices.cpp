@@ -336,14 +336,24 @@ std::unique_ptr<ClipboardService> makeQtClipboard()
     return std::make_unique<QtClipboard>();
 }
 
+std::unique_ptr<MessageBoxService> makeQtMessageBox()
+{
+    return std::make_unique<QtMessageBox>();
+}
+
+std::unique_ptr<SaveAsDialog> makeQtSaveAsDialog()
+{
+    return std::make_unique<QtSaveAsDialog>();
+}
+
 void installQtServices()
 {
     auto &s = services();
-    s.messageBox = std::make_unique<QtMessageBox>();
+    s.messageBox = makeQtMessageBox();
     s.urlOpener = std::make_unique<QtUrlOpener>();
     s.settings = std::make_unique<QtSettingsStore>();
     s.clock = std::make_unique<QtClock>();
-    s.saveAs = std::make_unique<QtSaveAsDialog>();
+    s.saveAs = makeQtSaveAsDialog();
     s.printer = makeQtPrinterService(defaultPrinter);
     s.clipboard = makeQtClipboard();
     s.instanceGuard = std::make_unique<LockFileGuard>();
