@@ -3,6 +3,7 @@
 #include "frame/modHelp.h"
 #include "platform/Form.h"
 #include "platform/FormRegistry.h"
+#include "platform/ModalLoops.h"
 
 #include <QLabel>
 #include <QMdiArea>
@@ -111,6 +112,23 @@ TEST_F(FormRegistryTest, UnloadRunsTheHandlerOnceAndDeletesLater)
 
     unloadForm<Probe>(); // not loaded: nothing happens
     EXPECT_EQ(g_events.size(), 2);
+}
+
+TEST_F(FormRegistryTest, AWindowUnloadedWhileABoxIsOpenIsDeletedOnlyOnceNoBoxIs)
+{
+    QPointer<Probe> probe = &form<Probe>();
+    {
+        // Timers run in a box's loop: the window may be unloaded there while
+        // its own handler waits below the box.
+        const ModalScope outer;
+        const ModalScope inner;
+        unloadForm<Probe>();
+        flushDeletes();
+        EXPECT_TRUE(probe);
+    }
+    EXPECT_FALSE(isLoaded<Probe>());
+    flushDeletes();
+    EXPECT_FALSE(probe);
 }
 
 TEST_F(FormRegistryTest, ReloadStartsAfreshWhileModuleDataSurvives)
