@@ -1,53 +1,17 @@
 #pragma once
 
 #include "floorplan/PlanModel.h"
+#include "floorplan/frmMainFengShuiBaguaUi.h"
 #include "platform/Form.h"
-#include "platform/Services.h"
 
 #include <QString>
 
-#include <array>
-#include <optional>
-#include <utility>
-#include <vector>
-
-class QButtonGroup;
-class QComboBox;
-class QFrame;
-class QGroupBox;
-class QLineEdit;
-class QListWidget;
 class QPushButton;
-class QRadioButton;
 
-namespace tessavo {
+namespace tessavo::floorplan {
 
-class Label;
-class PictureBox;
-
-namespace floorplan {
-
-class PlotBox;
 class ShownElement;
-
-// The facing frame and the size frame of one entrance or of the doors.
-struct FacingDialog {
-    QGroupBox *facingFrame = nullptr;
-    QRadioButton *optSouth = nullptr;
-    QRadioButton *optNorth = nullptr;
-    QRadioButton *optEast = nullptr;
-    QRadioButton *optWest = nullptr;
-    QPushButton *directionOk = nullptr;
-    QPushButton *directionCancel = nullptr;
-    QGroupBox *sizeFrame = nullptr;
-    QLineEdit *widthBox = nullptr;
-    QLineEdit *lengthBox = nullptr;
-    QPushButton *ok = nullptr;
-    QPushButton *cancel = nullptr;
-};
-
 struct EntranceTwin;
-struct FacingNames;
 
 // The plan editor of the floor-plan tool: plot size and scale, rooms,
 // the main and back entrances, doors, the plot's direction, the plan file,
@@ -55,7 +19,9 @@ struct FacingNames;
 // the plot box picRoomLocation draws them, showing each as txtRoom(i); they
 // start afresh with every load, while the module data (modGreatFengShui) and
 // the window fields (baguaEditorFields) keep their values for the whole run.
-class frmMainFengShuiBagua : public Form {
+// The controls come from frmMainFengShuiBaguaUi; this class is their
+// behaviour.
+class frmMainFengShuiBagua : public Form, public frmMainFengShuiBaguaUi {
     Q_OBJECT
 public:
     static constexpr const char *kName = "frmMainFengShuiBagua";
@@ -122,92 +88,27 @@ public:
     // What the plot shows of element Index; null when it is not loaded.
     const ShownElement *txtRoom(int Index) const;
 
-    const FacingDialog &mainEntranceDialog() const { return m_me; }
-    const FacingDialog &backEntranceDialog() const { return m_be; }
-    const FacingDialog &doorDialog() const { return m_door; }
-
-    QGroupBox *fraArrangeRoom;
-    QGroupBox *Frame4;
-    Label *Label31;
-    QLineEdit *txtPlotLength;
-    Label *Label32;
-    QLineEdit *txtPlotWidth;
-    QPushButton *cmdMesure;
-    Label *lblLengthMesure;
-    Label *lblWidthMesure;
-    QPushButton *cmdSavePicture;
-    QPushButton *cmdOpen;
-    QPushButton *Command2;
-    Label *Label30;
-    QListWidget *lstRoom;
-    QGroupBox *Frame1;
-    PictureBox *picLocation;
-    PlotBox *picRoomLocation;
-    Label *Label29;
-    Label *Label33;
-    QGroupBox *Frame3;
-    QComboBox *cmbDirection;
-    QPushButton *Command1;
-    Label *lblUp;
-    Label *lblDown;
-    Label *lblLeft;
-    Label *lblRight;
-    QGroupBox *Frame2;
-    QPushButton *cmdAddRoom;
-    QPushButton *cmdDefaultRoom;
-    QPushButton *cmdDeleteRoom;
-    QPushButton *cmdDoor;
-    QPushButton *cmdDeleteDoor;
-    QPushButton *cmdFrontEntrence;
-    QPushButton *cmdBackEntrence;
-    QGroupBox *fraAddNewRoom;
-    Label *Label4;
-    QLineEdit *txtAddRoomName;
-    Label *Label3;
-    QLineEdit *txtLength;
-    Label *Label5;
-    QLineEdit *txtwidth;
-    QPushButton *cmdOK;
-    QPushButton *cmdCancel;
-    Label *Label34;
-    Label *Label35;
-    Label *Label36;
-    Label *Label37;
-    Label *Label61;
+    const FacingDialog &mainEntranceDialog() const { return dlgME; }
+    const FacingDialog &backEntranceDialog() const { return dlgBE; }
+    const FacingDialog &doorDialog() const { return dlgDoor; }
 
 private:
-    void buildPlotSize();
-    void buildRoomList();
-    void buildPlot();
-    void buildDirection();
-    void buildRoomButtons();
-    void buildNewRoomDialog();
-    void buildFacingDialog(FacingDialog &dialog, const FacingNames &names);
-    void buildTexts();
-    void buildMenus();
-    void addKeyFilter(QLineEdit *box, const QString &slashMessage);
+    void connectHandlers();
 
     void elementChanged(int index, Plan::Change change);
     void dragElement(int index, double dx, double dy);
 
     bool computeScale();
-    void chooseSizeBox(FacingDialog &dialog);
-    bool checkSize(FacingDialog &dialog, const QString &emptyText, MsgIcon emptyIcon,
-                   const QString &lengthText, MsgIcon lengthIcon, const QString &widthText);
-    std::optional<std::pair<double, double>> sizeInTwips(const FacingDialog &dialog);
     void toggleEntrance(const EntranceTwin &twin, FacingDialog &dialog, QPushButton *toggle);
     void confirmEntranceSize(const EntranceTwin &twin, FacingDialog &dialog, QPushButton *toggle);
-    void closeSizeFrame(FacingDialog &dialog);
+    bool placeOnHighlightedRooms(const FacingDialog &dialog, const QString &text, int perRoom,
+                                 qint16 GreatFengShuiModule::*lastIndex);
     void setToggleCaption(QPushButton *toggle, const QString &caption);
     bool companionFilePresent(const QString &separator) const;
 
     Plan m_plan;
-    FacingDialog m_me;
-    FacingDialog m_be;
-    FacingDialog m_door;
     double m_dragStartLeft = 0;
     double m_dragStartTop = 0;
 };
 
-} // namespace floorplan
-} // namespace tessavo
+} // namespace tessavo::floorplan
