@@ -40,7 +40,7 @@ int runApplication(int argc, char *argv[])
 {
     // A file-size limit then fails a save, which says so, instead of ending
     // the program with the user's work.
-    ignoreFileSizeSignal();
+    catchFileSizeSignal();
     TessavoApplication app(argc, argv);
     // Only UnloadAllForms ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
