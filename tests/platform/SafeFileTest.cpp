@@ -1,3 +1,4 @@
+#include "FailingRename.h"
 #include "FileSizeLimit.h"
 
 #include "platform/SafeFile.h"
@@ -12,6 +13,7 @@
 #include <optional>
 
 using namespace tessavo;
+using tessavo::test::FailingRename;
 using tessavo::test::fileBytes;
 using tessavo::test::putFile;
 using tessavo::test::runWithFileSizeLimit;
@@ -158,10 +160,12 @@ TEST(SafeFile, APlaceThatCannotTakeTheFileLeavesEverythingAsItWas)
         const char *what;
         const char *target;
         const char *error;
+        bool renameFails = false; // every byte is written; putting the file in place fails
     } rows[] = {
         {"folder is a regular file", "blocker/report.rtf", "Not a directory"},
         {"folder is missing", "missing/report.rtf", "No such file or directory"},
         {"target is a folder", "folder", "Filename refers to a directory"},
+        {"the old file cannot be replaced", "blocker", "Input/output error", true},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
@@ -169,9 +173,13 @@ TEST(SafeFile, APlaceThatCannotTakeTheFileLeavesEverythingAsItWas)
         ASSERT_TRUE(putFile(dir.filePath(QStringLiteral("blocker")), kOld));
         ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("folder/inside")));
         const QStringList before = entries(dir.path());
+        const QString target = dir.filePath(QString::fromLatin1(row.target));
+        std::optional<FailingRename> failing;
+        if (row.renameFails)
+            failing.emplace(target, EIO);
 
         QString error;
-        EXPECT_FALSE(writeFileSafely(dir.filePath(QString::fromLatin1(row.target)), "new", &error));
+        EXPECT_FALSE(writeFileSafely(target, "new", &error));
 
         EXPECT_EQ(error, QString::fromLatin1(row.error));
         EXPECT_EQ(entries(dir.path()), before);
