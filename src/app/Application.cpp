@@ -36,20 +36,26 @@ public:
 
 } // namespace
 
-int runApplication(int argc, char *argv[])
+void setUpApplication(QApplication &app)
 {
     // A file-size limit then fails a save, which says so, instead of ending
     // the program with the user's work.
-    ignoreFileSizeSignal();
-    TessavoApplication app(argc, argv);
+    catchFileSizeSignal();
     // Only UnloadAllForms ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    installEnterPressesButtons(&app);
+    // Every window is laid out for this font, in the tests as for the user.
     QFont font(QStringLiteral("Verdana"));
     font.setPointSizeF(8.25);
     QApplication::setFont(font);
+}
+
+int runApplication(int argc, char *argv[])
+{
+    TessavoApplication app(argc, argv);
+    setUpApplication(app);
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(applicationIconImage(64))));
 
-    installEnterPressesButtons(&app);
     installQtServices();
     registerAllForms();
     form<frmNagScreen>();

@@ -288,9 +288,18 @@ std::optional<std::vector<PlanRecord>> parsePlanFile(const QByteArray &bytes,
             return std::nullopt;
         }
         PlanRecord record;
+        // The stored index is not used, but it must fit the 16-bit index it
+        // was written from.
         const std::optional<double> index = toNumber(fields[0].text);
-        if (!index || *index != std::floor(*index) || std::fabs(*index) > Plan::kMaxIndex) {
+        if (!index || *index != std::floor(*index)) {
             *err = {fields[0].line, QStringLiteral("the index is not a whole number")};
+            return std::nullopt;
+        }
+        if (std::fabs(*index) > Plan::kMaxIndex) {
+            *err = {fields[0].line,
+                    *index > 0
+                        ? QStringLiteral("the index is larger than %1").arg(Plan::kMaxIndex)
+                        : QStringLiteral("the index is smaller than -%1").arg(Plan::kMaxIndex)};
             return std::nullopt;
         }
         record.index = static_cast<int>(*index);

@@ -70,7 +70,8 @@ struct PlanFileError {
 
 // Reads the whole input before returning anything: a record that is
 // incomplete or breaks a limit (a text with no closing quote, a text holding
-// a double quote or a line break, a position or size that is not a number, a
+// a double quote or a line break, an index that is no whole number or lies
+// beyond 32767 either way, a position or size that is not a number, a
 // negative size, a border style other than 0 or 1, more records than the
 // 16-bit indices allow) gives no records and the line at fault, so whatever
 // is read can be written back. Text is read as UTF-8 when it is valid UTF-8,

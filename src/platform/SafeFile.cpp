@@ -2,7 +2,7 @@
 
 #include <QSaveFile>
 
-#include <csignal>
+#include <signal.h>
 
 namespace tessavo {
 
@@ -21,6 +21,9 @@ bool writeAll(QSaveFile &file, const QByteArray &contents)
     }
     return true;
 }
+
+// The write that raised the signal fails on its own; nothing is left to do.
+void onFileSizeSignal(int) {}
 
 } // namespace
 
@@ -48,9 +51,13 @@ bool writeFileSafely(const QString &path, const QByteArray &contents, QString *e
     return ok;
 }
 
-void ignoreFileSizeSignal()
+void catchFileSizeSignal()
 {
-    std::signal(SIGXFSZ, SIG_IGN);
+    struct sigaction action = {};
+    action.sa_handler = onFileSizeSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGXFSZ, &action, nullptr);
 }
 
 } // namespace tessavo

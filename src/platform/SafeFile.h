@@ -14,7 +14,11 @@ namespace tessavo {
 bool writeFileSafely(const QString &path, const QByteArray &contents, QString *error = nullptr);
 
 // Makes a write past the process's file-size limit fail like any other write
-// instead of ending the program. Called once at start.
-void ignoreFileSizeSignal();
+// ("File too large") instead of ending the program. The signal is caught by a
+// handler that does nothing rather than ignored: an ignored signal stays
+// ignored in every program started from this one (a browser, a mail program),
+// while a handler goes back to the default when that program starts. Called
+// once at start.
+void catchFileSizeSignal();
 
 } // namespace tessavo

@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QGroupBox>
 
+#include <vector>
+
 using namespace tessavo;
 using namespace tessavo::floorplan;
 using namespace tessavo::test;
@@ -267,16 +269,39 @@ TEST_F(EntranceDoorTest, DoorSizeRefusalsAndDeleteDoor)
     w.cmdDoorOk_Click();
     const int first = w.plan().upperBound();
 
-    // Delete Door after clicking a room refuses; after clicking a door retires it.
-    clearMessages();
-    w.cmdDeleteDoor_Click();
-    EXPECT_EQ(messages(), QStringList{QStringLiteral("Plase select a door to delete")});
-    EXPECT_EQ(lastIcon(), MsgIcon::Information);
     click(w, first);
+    clearMessages();
     w.cmdDoor_Click();
-    EXPECT_EQ(lastMessage(), QStringLiteral("Please select a room"));
-    w.cmdDeleteDoor_Click();
-    EXPECT_EQ(w.plan().at(first).text, QStringLiteral("Deleted Door"));
+    EXPECT_EQ(messages(), QStringList{QStringLiteral("Please select a room")});
+
+    // Delete Door retires the door clicked last, and nothing when the element
+    // clicked last is not a door.
+    const struct {
+        const char *what;
+        std::vector<int> clicks;
+        bool retires;
+    } rows[] = {
+        {"a room", {room}, false},
+        {"a door, then its room", {first, room}, false},
+        {"the room, then a door", {room, first}, true},
+    };
+    for (const auto &r : rows) {
+        for (const int element : r.clicks)
+            click(w, element);
+        clearMessages();
+        w.cmdDeleteDoor_Click();
+        EXPECT_EQ(messages(), r.retires
+                                  ? QStringList()
+                                  : QStringList{QStringLiteral("Plase select a door to delete")})
+            << r.what;
+        EXPECT_EQ(w.plan().at(room).text, QStringLiteral("HALL")) << r.what;
+        EXPECT_TRUE(w.plan().at(room).enabled) << r.what;
+        EXPECT_EQ(w.plan().at(first).text, r.retires ? QStringLiteral("Deleted Door") : QString())
+            << r.what;
+        if (!r.retires) {
+            EXPECT_EQ(lastIcon(), MsgIcon::Information) << r.what;
+        }
+    }
     EXPECT_EQ(w.plan().at(first).top, 4800);
     EXPECT_FALSE(modGreatFengShui().DoorExists);
     EXPECT_FALSE(baguaEditorFields().RoomSelected);

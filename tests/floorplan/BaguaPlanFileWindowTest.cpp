@@ -78,6 +78,13 @@ TEST_F(PlanFileWindowTest, SaveChecksInOrderAndChangesNothingWhenRefused)
          {}, {QStringLiteral("Main Entrance must be inside the room")}},
         {"back entrance one twip too wide", [](auto &w) { w.plan().setPosition(3, 2100, 1605); },
          {}, {QStringLiteral("Back Entrance must be inside the room")}},
+        // The hall's bottom edge is at 3210 twips; these end a pixel below it.
+        {"main entrance hanging out below the hall",
+         [](auto &w) { w.plan().setGeometry(2, 795, 3000, 0, 225); }, {},
+         {QStringLiteral("Main Entrance must be inside the room")}},
+        {"back entrance hanging out below the hall",
+         [](auto &w) { w.plan().setGeometry(3, 2400, 3000, 0, 225); }, {},
+         {QStringLiteral("Back Entrance must be inside the room")}},
         {"no door", [](auto &w) { retireDoor(w.plan(), 4); modGreatFengShui().DoorExists = false; },
          {}, {QStringLiteral("Please Create Doors")}},
         {"rooms overlap", [](auto &) { modGreatFengShui().RoomsOverlap = true; }, {},

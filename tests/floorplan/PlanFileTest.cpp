@@ -106,6 +106,14 @@ TEST(PlanFileRead, WhatTheReaderAccepts)
          {{1, QString::fromUtf8("Caf\xc3\xa9"), 0, 0, 1605, 1200, 1}}},
         {"UTF-8 text", "1,\"Caf\xc3\xa9\",0,0,1605,1200,1\r\n",
          {{1, QString::fromUtf8("Caf\xc3\xa9"), 0, 0, 1605, 1200, 1}}},
+        // Tidied by hand.
+        {"blanks after a closing quote", "1,\"Kitchen\"  ,0,0,1605,1200,1\r\n", {kitchen}},
+        {"blanks at the ends of lines", "1,\"Kitchen\",0,0 \r\n1605,1200,1 \t\r\n", {kitchen}},
+        {"a line end right after a quote", "1,\"Kitchen\"\r\n0,0,1605,1200,1\r\n", {kitchen}},
+        {"blanks, then a line end after a quote", "1,\"Kitchen\" \r\n0,0,1605,1200,1\r\n",
+         {kitchen}},
+        {"a line end after the quote of an empty text", "3,\"\"\n1590,0,120,120,1\n",
+         {{3, QString(), 1590, 0, 120, 120, 1}}},
     };
     for (const auto &r : rows) {
         PlanFileError error;
@@ -132,6 +140,9 @@ TEST(PlanFileRead, BrokenFilesNameTheLineAndTheCheck)
         {"two-points.txt", 2, "the left edge is not a number"},
         {"text-after-quote.txt", 1, "there is more after a quoted text"},
         {"index-not-number.txt", 1, "the index is not a whole number"},
+        {"index-fraction.txt", 2, "the index is not a whole number"},
+        {"index-too-large.txt", 2, "the index is larger than 32767"},
+        {"border-style-half.txt", 2, "the border style is not 0 or 1"},
         {"out-of-range.txt", 2, "the left edge is not a number"},
         {"extra-field.txt", 3, "the record has 1 of its 7 fields"},
         // Texts that could not be written back.
@@ -169,6 +180,8 @@ TEST(PlanFileRead, NearMissesOfTheBrokenFiles)
          "there is more after a quoted text"},
         {"width just below zero", "1,\"\",0,0,-0.001,0,1\r\n", 1, "the width is negative"},
         {"height of minus one", "1,\"\",0,0,0,-1,1\r\n", 1, "the height is negative"},
+        {"an index far below nought", "1,\"\",0,0,0,0,1\r\n-40000,\"\",0,0,0,0,1\r\n", 2,
+         "the index is smaller than -32767"},
         {"beyond single precision", "1,\"\",0,0,0,340282400000000000000000000000000000000,1\r\n", 1,
          "the height is not a number"},
     };

@@ -163,6 +163,11 @@ TEST(Selection, RecordsSizeInFeetAndKind)
         {1, true, false, false, 19.875, 9.9375},
         {2, false, false, true, 0, 4.96875},
         {3, false, true, true, 0, 1.96875},
+        // Each row starts from the selection the one before left: a room or
+        // an entrance clicked after a door leaves no door selected.
+        {1, true, false, false, 19.875, 9.9375},
+        {3, false, true, true, 0, 1.96875},
+        {2, false, false, true, 0, 4.96875},
     };
     for (const auto &r : rows) {
         module.EntranceOrDoorGrabbed = false;
@@ -228,6 +233,12 @@ TEST(Containment, EntranceInsideAnotherElement)
         {"as wide as the room", box(kMainEntranceText, 795, 1590, 1605, 0), true},
         {"one twip wider", box(kMainEntranceText, 795, 1590, 1606, 0), false},
         {"below the room", box(kMainEntranceText, 795, 3196, 100, 0), false},
+        // Hanging out of the room on one side only, by one twip.
+        {"out to the left", box(kMainEntranceText, 794, 2000, 300, 0), false},
+        {"out to the right", box(kMainEntranceText, 2100, 2000, 301, 0), false},
+        {"out above", box(kMainEntranceText, 1000, 1589, 0, 300), false},
+        {"out below", box(kMainEntranceText, 1000, 2900, 0, 296), false},
+        {"down to the bottom edge", box(kMainEntranceText, 1000, 2900, 0, 295), true},
     };
     for (const auto &r : rows)
         EXPECT_EQ(liesInside(r.entrance, roomA), r.inside) << r.what;

@@ -1,9 +1,12 @@
 #include "BaguaEditorFixture.h"
+#include "FailingRename.h"
 #include "FileSizeLimit.h"
 
 #include "floorplan/PlanFile.h"
 
 #include <QDir>
+
+#include <optional>
 
 using namespace tessavo;
 using namespace tessavo::floorplan;
@@ -43,20 +46,25 @@ protected:
 
 } // namespace
 
-// A disk that fills up while the plan is saved: the old plan file stays byte
-// for byte, the editor says the plan was not saved and keeps every element.
+// A disk that fills up while the plan is saved, or fails just as the new file
+// is to take the old one's place: the old plan file stays byte for byte, the
+// editor says the plan was not saved, and why, and keeps every element.
 TEST_F(PlanSaveFaultTest, ASaveThatRunsOutOfRoomKeepsTheOldFileAndThePlan)
 {
+    constexpr qint64 kNoLimit = qint64(1) << 40;
     const struct {
         const char *what;
         int moreRooms;
         qint64 limit; // bytes a file may grow to
+        const char *reason;
+        bool renameFails = false; // every byte is written; putting the file in place fails
     } rows[] = {
         // Qt buffers 16 KiB of writes: the first two plans stay within it, the
-        // last goes past it (about 30 bytes a room).
-        {"small plan, nothing fits", 0, 0},
-        {"small plan, part fits", 0, 64},
-        {"plan larger than the write buffer", 800, 16 * 1024},
+        // third goes past it (about 30 bytes a room).
+        {"small plan, nothing fits", 0, 0, "File too large"},
+        {"small plan, part fits", 0, 64, "File too large"},
+        {"plan larger than the write buffer", 800, 16 * 1024, "File too large"},
+        {"the old file cannot be replaced", 0, kNoLimit, "Input/output error", true},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
@@ -66,9 +74,14 @@ TEST_F(PlanSaveFaultTest, ASaveThatRunsOutOfRoomKeepsTheOldFileAndThePlan)
         const int elements = 4 + row.moreRooms;
         ASSERT_EQ(w.plan().upperBound(), elements);
         const QByteArray planBefore = *planFileBytes(planRecords(w.plan()));
-        ASSERT_GT(planBefore.size(), row.limit);
+        if (!row.renameFails) {
+            ASSERT_GT(planBefore.size(), row.limit);
+        }
 
         const ChildResult child = runWithFileSizeLimit(row.limit, [&] {
+            std::optional<FailingRename> failing;
+            if (row.renameFails)
+                failing.emplace(path, EIO);
             w.findChild<QAction *>(QStringLiteral("mnuSave"))->trigger();
             int boxes = 0;
             for (int i = 1; i <= elements; ++i)
@@ -85,8 +98,9 @@ TEST_F(PlanSaveFaultTest, ASaveThatRunsOutOfRoomKeepsTheOldFileAndThePlan)
         const QString count = QString::number(elements);
         EXPECT_EQ(child.answer,
                   (QStringList{QStringLiteral("Do you want to save the Plot Chart?"),
-                               QStringLiteral("The Plot Chart could not be saved: File too large"
-                                              "\r\nYour chart is still here; nothing was changed."),
+                               QStringLiteral("The Plot Chart could not be saved: %1\r\nYour chart "
+                                              "is still here; nothing was changed.")
+                                   .arg(QString::fromLatin1(row.reason)),
                                QString::number(static_cast<int>(MsgIcon::Critical)), count, count,
                                count, QString::fromUtf8(planBefore)}));
         EXPECT_EQ(fileBytes(path), kOldPlan);

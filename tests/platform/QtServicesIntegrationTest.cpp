@@ -170,15 +170,16 @@ qint64 lockHolder(const ChildFolders &folders)
     return file.readLine().trimmed().toLongLong();
 }
 
-// Whether the process ignores the signal, as the system reports it.
-bool ignoresSignal(qint64 pid, int signal)
+// Whether the signal is in one of the process's signal sets as the system
+// reports them: "SigIgn:" (ignored) or "SigCgt:" (caught by a handler).
+bool inSignalSet(qint64 pid, const QByteArray &set, int signal)
 {
     QFile status(QStringLiteral("/proc/%1/status").arg(pid));
     if (!status.open(QIODevice::ReadOnly))
         return false;
     for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
-        if (line.startsWith("SigIgn:"))
-            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1U;
+        if (line.startsWith(set))
+            return (line.mid(set.size()).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1U;
     }
     return false;
 }
@@ -404,7 +405,7 @@ TEST(QtServicesIntegration, SettingsOutliveTheProcessThatStoredThem)
 
 // ---- Start-up --------------------------------------------------------------
 
-TEST(QtServicesIntegration, TheProgramStartsAsTheOnlyInstanceAndIgnoresTheSizeSignal)
+TEST(QtServicesIntegration, TheProgramStartsAsTheOnlyInstanceAndCatchesTheSizeSignal)
 {
     ChildFolders folders;
     const QString store =
@@ -418,7 +419,9 @@ TEST(QtServicesIntegration, TheProgramStartsAsTheOnlyInstanceAndIgnoresTheSizeSi
         [&] { return QFile::exists(store) || program->state() != QProcess::Running; }, kChildMs));
     ASSERT_EQ(program->state(), QProcess::Running);
 
-    EXPECT_TRUE(ignoresSignal(program->processId(), SIGXFSZ));
+    // Caught, not ignored: the programs it starts get the signal as usual.
+    EXPECT_TRUE(inSignalSet(program->processId(), "SigCgt:", SIGXFSZ));
+    EXPECT_FALSE(inSignalSet(program->processId(), "SigIgn:", SIGXFSZ));
     EXPECT_EQ(lockHolder(folders), program->processId());
     EXPECT_EQ(runToEnd(folders, {QStringLiteral("guard")}), QStringLiteral("refused"));
     // Stored in the one form every locale reads back.

@@ -1,3 +1,4 @@
+#include "FailingRename.h"
 #include "FileSizeLimit.h"
 
 #include "platform/SafeFile.h"
@@ -8,9 +9,11 @@
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <cstdio>
 #include <optional>
 
 using namespace tessavo;
+using tessavo::test::FailingRename;
 using tessavo::test::fileBytes;
 using tessavo::test::putFile;
 using tessavo::test::runWithFileSizeLimit;
@@ -40,7 +43,7 @@ QStringList entries(const QString &folder)
 // The writer in a child whose files cannot grow past the limit: "1" or "0"
 // and the reason given.
 tessavo::test::ChildResult writeLimited(const QString &path, const QByteArray &bytes, qint64 limit,
-                                        SizeSignal sizeSignal = SizeSignal::Ignored)
+                                        SizeSignal sizeSignal = SizeSignal::Caught)
 {
     return runWithFileSizeLimit(
         limit,
@@ -50,6 +53,23 @@ tessavo::test::ChildResult writeLimited(const QString &path, const QByteArray &b
             return QStringList{ok ? QStringLiteral("1") : QStringLiteral("0"), error};
         },
         sizeSignal);
+}
+
+// Whether a program started now ignores the signal, as the system reports it
+// for that program: "ignored", "not ignored", or what went wrong.
+QString startedProgramIgnores(int signal)
+{
+    FILE *pipe = ::popen("grep '^SigIgn:' /proc/self/status", "r");
+    if (!pipe)
+        return QStringLiteral("no program started");
+    char line[128] = {};
+    const bool read = std::fgets(line, sizeof line, pipe) != nullptr;
+    ::pclose(pipe);
+    bool ok = false;
+    const qulonglong mask = QByteArray(line).mid(7).trimmed().toULongLong(&ok, 16);
+    if (!read || !ok)
+        return QStringLiteral("unreadable: ") + QString::fromLatin1(line);
+    return (mask >> (signal - 1)) & 1U ? QStringLiteral("ignored") : QStringLiteral("not ignored");
 }
 
 } // namespace
@@ -109,7 +129,7 @@ TEST(SafeFile, WithinTheLimitTheNewContentsReplaceTheOld)
     }
 }
 
-TEST(SafeFile, TheSizeSignalWouldEndTheProgramUnlessIgnored)
+TEST(SafeFile, TheSizeSignalFailsTheWriteAndIsNotPassedOnToProgramsStarted)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("report.rtf"));
@@ -119,9 +139,17 @@ TEST(SafeFile, TheSizeSignalWouldEndTheProgramUnlessIgnored)
     EXPECT_FALSE(ended.finished);
     EXPECT_EQ(ended.signal, SIGXFSZ);
 
-    const auto ignored = writeLimited(path, filled(1000), 100, SizeSignal::Ignored);
-    ASSERT_TRUE(ignored.finished);
-    EXPECT_EQ(ignored.answer.value(1), QStringLiteral("File too large"));
+    // A browser or mail program started after the write must get the signal
+    // as any program does, not ignored.
+    const auto caught = runWithFileSizeLimit(100, [&] {
+        QString error;
+        const bool ok = writeFileSafely(path, filled(1000), &error);
+        return QStringList{ok ? QStringLiteral("1") : QStringLiteral("0"), error,
+                           startedProgramIgnores(SIGXFSZ)};
+    });
+    ASSERT_TRUE(caught.finished) << "signal " << caught.signal;
+    EXPECT_EQ(caught.answer, (QStringList{QStringLiteral("0"), QStringLiteral("File too large"),
+                                          QStringLiteral("not ignored")}));
     EXPECT_EQ(fileBytes(path), kOld);
 }
 
@@ -132,10 +160,12 @@ TEST(SafeFile, APlaceThatCannotTakeTheFileLeavesEverythingAsItWas)
         const char *what;
         const char *target;
         const char *error;
+        bool renameFails = false; // every byte is written; putting the file in place fails
     } rows[] = {
         {"folder is a regular file", "blocker/report.rtf", "Not a directory"},
         {"folder is missing", "missing/report.rtf", "No such file or directory"},
         {"target is a folder", "folder", "Filename refers to a directory"},
+        {"the old file cannot be replaced", "blocker", "Input/output error", true},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
@@ -143,9 +173,13 @@ TEST(SafeFile, APlaceThatCannotTakeTheFileLeavesEverythingAsItWas)
         ASSERT_TRUE(putFile(dir.filePath(QStringLiteral("blocker")), kOld));
         ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("folder/inside")));
         const QStringList before = entries(dir.path());
+        const QString target = dir.filePath(QString::fromLatin1(row.target));
+        std::optional<FailingRename> failing;
+        if (row.renameFails)
+            failing.emplace(target, EIO);
 
         QString error;
-        EXPECT_FALSE(writeFileSafely(dir.filePath(QString::fromLatin1(row.target)), "new", &error));
+        EXPECT_FALSE(writeFileSafely(target, "new", &error));
 
         EXPECT_EQ(error, QString::fromLatin1(row.error));
         EXPECT_EQ(entries(dir.path()), before);

@@ -37,8 +37,8 @@ bool writeAllTo(int fd, const QByteArray &bytes)
                            SizeSignal sizeSignal)
 {
     ::alarm(kChildSeconds);
-    if (sizeSignal == SizeSignal::Ignored)
-        ignoreFileSizeSignal();
+    if (sizeSignal == SizeSignal::Caught)
+        catchFileSizeSignal();
     else
         std::signal(SIGXFSZ, SIG_DFL);
     const rlimit limit{static_cast<rlim_t>(limitBytes), static_cast<rlim_t>(limitBytes)};

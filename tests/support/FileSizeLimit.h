@@ -21,7 +21,7 @@ struct ChildResult {
 };
 
 enum class SizeSignal {
-    Ignored, // as the program sets it at start
+    Caught,  // as the program sets it at start: the write fails
     Default, // a write past the limit ends the process
 };
 
@@ -29,7 +29,7 @@ enum class SizeSignal {
 // runs synchronously and must not wait for events; a child that hangs is
 // ended after a few seconds.
 ChildResult runWithFileSizeLimit(qint64 limitBytes, const std::function<QStringList()> &work,
-                                 SizeSignal sizeSignal = SizeSignal::Ignored);
+                                 SizeSignal sizeSignal = SizeSignal::Caught);
 
 // The old file that such a test puts in place, and what it finds there after.
 bool putFile(const QString &path, const QByteArray &bytes);

@@ -3,10 +3,9 @@
 // The application object of the window tests and the benchmark: Qt's
 // offscreen platform unless another was asked for (test discovery runs the
 // programs without the test environment), settings kept away from the
-// user's own, 96 dots per inch, and no end of the program when the last
-// window closes.
+// user's own, 96 dots per inch, and otherwise the program's own set-up.
 
-#include "platform/Controls.h"
+#include "app/Application.h"
 #include "platform/Twips.h"
 
 #include <QApplication>
@@ -30,9 +29,8 @@ class OffscreenApplication : private detail::OffscreenPlatform, public QApplicat
 public:
     OffscreenApplication(int &argc, char **argv) : QApplication(argc, argv)
     {
-        setQuitOnLastWindowClosed(false);
+        setUpApplication(*this);
         twips::setDpi(96.0);
-        installEnterPressesButtons(this);
     }
 };
 

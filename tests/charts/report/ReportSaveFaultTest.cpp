@@ -1,3 +1,4 @@
+#include "FailingRename.h"
 #include "FileSizeLimit.h"
 #include "ToolWindowFixture.h"
 
@@ -6,6 +7,8 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+
+#include <optional>
 
 using namespace tessavo;
 using namespace tessavo::test;
@@ -25,20 +28,25 @@ protected:
 
 } // namespace
 
-// A disk that fills up while the report is saved: the old report stays byte
-// for byte and the user is told, with the system's reason.
+// A disk that fills up while the report is saved, or fails just as the new
+// file is to take the old one's place: the old report stays byte for byte and
+// the user is told, with the system's reason.
 TEST_F(ReportSaveFaultTest, ASaveThatRunsOutOfRoomKeepsTheOldReportAndSaysSo)
 {
+    constexpr qint64 kNoLimit = qint64(1) << 40;
     const struct {
         const char *what;
         int repeat;   // lines of report text
         qint64 limit; // bytes a file may grow to
+        const char *reason;
+        bool renameFails = false; // every byte is written; putting the file in place fails
     } rows[] = {
-        // Qt buffers 16 KiB of writes; these two stay within it and the last
+        // Qt buffers 16 KiB of writes; these two stay within it and the third
         // goes past it.
-        {"small report, nothing fits", 3, 0},
-        {"small report, part fits", 3, 64},
-        {"report larger than the write buffer", 800, 16 * 1024},
+        {"small report, nothing fits", 3, 0, "File too large"},
+        {"small report, part fits", 3, 64, "File too large"},
+        {"report larger than the write buffer", 800, 16 * 1024, "File too large"},
+        {"the old report cannot be replaced", 3, kNoLimit, "Input/output error", true},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
@@ -56,6 +64,9 @@ TEST_F(ReportSaveFaultTest, ASaveThatRunsOutOfRoomKeepsTheOldReportAndSaysSo)
         fakes.saveAs->answer = path;
 
         const ChildResult child = runWithFileSizeLimit(row.limit, [&] {
+            std::optional<FailingRename> failing;
+            if (row.renameFails)
+                failing.emplace(path, EIO);
             w.cmdSave->click();
             QStringList seen;
             for (const ShownMessage &m : fakes.messageBox->shown)
@@ -64,11 +75,10 @@ TEST_F(ReportSaveFaultTest, ASaveThatRunsOutOfRoomKeepsTheOldReportAndSaysSo)
         });
 
         ASSERT_TRUE(child.finished) << "signal " << child.signal;
-        EXPECT_EQ(
-            child.answer,
-            (QStringList{
-                QStringLiteral("The report could not be saved to %1.\rFile too large").arg(path),
-                QString::number(static_cast<int>(MsgIcon::Critical))}));
+        EXPECT_EQ(child.answer,
+                  (QStringList{QStringLiteral("The report could not be saved to %1.\r%2")
+                                   .arg(path, QString::fromLatin1(row.reason)),
+                               QString::number(static_cast<int>(MsgIcon::Critical))}));
         EXPECT_EQ(fileBytes(path), kOldReport);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                   QStringList{QStringLiteral("pillars.rtf")});
