@@ -2,9 +2,11 @@
 
 #include "floorplan/PlanNumbers.h"
 #include "floorplan/PlotAccessible.h"
+#include "platform/ModalLoops.h"
 #include "platform/Twips.h"
 
 #include <QHelpEvent>
+#include <QHideEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -102,6 +104,8 @@ PlotBox::PlotBox(const QString &name, QWidget *parent, const Plan &plan, Handler
     setPalette(grey);
     setVerdana(this, 8.25);
     installPlotAccessibility();
+    // A modal window takes the release that would have ended a gesture.
+    connect(&ModalLoops::instance(), &ModalLoops::started, this, [this] { endGesture(); });
     // Element 0, the template, is loaded with the plan and never shown.
     for (int i = 0; i <= plan.upperBound(); ++i) {
         m_shown.push_back(ShownElement::of(plan.at(i)));
@@ -172,6 +176,8 @@ void PlotBox::elementChanged(int index, Plan::Change change)
     case Plan::Change::Unloaded:
         if (at + 1 != m_shown.size())
             return;
+        if (index == m_gesture.element)
+            endGesture();
         if (m_shown.back().isVisible()) {
             markDirty(m_shown.back().geometry());
             m_visibleStale = true;
@@ -322,29 +328,43 @@ bool PlotBox::event(QEvent *event)
     return PictureBox::event(event);
 }
 
+void PlotBox::hideEvent(QHideEvent *event)
+{
+    // A hidden plot gets no release.
+    endGesture();
+    PictureBox::hideEvent(event);
+}
+
 void PlotBox::mousePressEvent(QMouseEvent *event)
 {
-    if (m_pressed == 0) {
+    // With no other button down, any gesture still open lost its release.
+    if ((event->buttons() & ~event->button()) == Qt::NoButton) {
+        endGesture();
         const int k = elementAt(event->position().toPoint());
         // A disabled element takes no mouse; the plot behind it does.
-        if (k == 0 || !shown(k)->isEnabled()) {
-            PictureBox::mousePressEvent(event);
-            return;
-        }
-        m_pressed = k;
+        if (k > 0 && shown(k)->isEnabled())
+            m_gesture.element = k;
+    }
+    const int k = m_gesture.element;
+    if (k == 0) {
+        PictureBox::mousePressEvent(event);
+        return;
     }
     event->accept();
-    m_pressedAt = event->globalPosition().toPoint();
-    m_holding = event->button() == Qt::LeftButton;
-    m_dragged = false;
+    m_gesture.pressedAt = event->globalPosition().toPoint();
+    m_gesture.holding = event->button() == Qt::LeftButton;
+    m_gesture.dragged = false;
+    // The handler may open a box, which ends the gesture.
     if (m_handlers.mouseDown)
-        m_handlers.mouseDown(m_pressed, event->button());
+        m_handlers.mouseDown(k, event->button());
 }
 
 void PlotBox::mouseMoveEvent(QMouseEvent *event)
 {
+    if (event->buttons() == Qt::NoButton)
+        endGesture();
     // While a button is down the pressed element has the mouse, wherever it goes.
-    int k = m_pressed;
+    int k = m_gesture.element;
     if (k == 0) {
         k = elementAt(event->position().toPoint());
         if (k == 0 || !shown(k)->isEnabled()) {
@@ -355,28 +375,29 @@ void PlotBox::mouseMoveEvent(QMouseEvent *event)
     event->accept();
     if (m_handlers.mouseMove)
         m_handlers.mouseMove(k, event->buttons());
-    if (k != m_pressed || !m_holding || event->buttons() != Qt::LeftButton)
+    if (k != m_gesture.element || !m_gesture.holding || event->buttons() != Qt::LeftButton)
         return;
-    const QPoint offset = event->globalPosition().toPoint() - m_pressedAt;
-    if (offset.isNull() && !m_dragged)
+    const QPoint offset = event->globalPosition().toPoint() - m_gesture.pressedAt;
+    if (offset.isNull() && !m_gesture.dragged)
         return;
-    m_dragged = true;
+    m_gesture.dragged = true;
     if (m_handlers.dragTo)
         m_handlers.dragTo(k, twips::fromPixels(offset.x()), twips::fromPixels(offset.y()));
 }
 
 void PlotBox::mouseReleaseEvent(QMouseEvent *event)
 {
-    const int k = m_pressed;
+    const int k = m_gesture.element;
+    if (event->buttons() == Qt::NoButton)
+        endGesture();
     if (k == 0) {
         PictureBox::mouseReleaseEvent(event);
         return;
     }
     event->accept();
-    m_holding = false;
-    m_dragged = false;
-    if (event->buttons() == Qt::NoButton)
-        m_pressed = 0;
+    m_gesture.holding = false;
+    m_gesture.dragged = false;
+    // The drop: the element's mouse-up runs the overlap step.
     if (m_handlers.mouseUp)
         m_handlers.mouseUp(k);
 }

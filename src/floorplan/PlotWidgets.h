@@ -76,6 +76,12 @@ private:
 // front above all. The mouse on an element reaches the handlers as it
 // reached the element's own box: a press, moves (the tooltip is the
 // element's text), a drop after a drag and a release without one.
+//
+// The plot alone owns the gesture from a press to its release. A press
+// with no other button down starts a new one on the element under the
+// pointer, or on none; a release the plot does not get (a modal window
+// took it, or it went elsewhere), a move with no button down, the plot
+// being hidden or a modal window opening end it without a drop.
 class PlotBox : public PictureBox {
     Q_OBJECT
 public:
@@ -109,11 +115,24 @@ public:
 protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    // The gesture of the buttons now down: the element that has the mouse
+    // (0, none: the plot itself), where the last button went down, whether
+    // the left button holds the element and whether it moved since.
+    struct Gesture {
+        int element = 0;
+        QPoint pressedAt;
+        bool holding = false;
+        bool dragged = false;
+    };
+    // Cut off: no mouse-up, so no drop.
+    void endGesture() { m_gesture = Gesture(); }
+
     void markDirty(const QRect &rect);
     // Loaded elements whose box meets the area, bottom first.
     std::vector<int> stackedIn(const QRect &area) const;
@@ -136,10 +155,7 @@ private:
     std::unordered_map<int, QAccessible::Id> m_accessible;
     bool m_accessibleWatched = false; // assistive technology asked for an element
 
-    int m_pressed = 0; // the element that has the mouse while a button is down
-    QPoint m_pressedAt;
-    bool m_holding = false;
-    bool m_dragged = false;
+    Gesture m_gesture;
 };
 
 } // namespace tessavo::floorplan

@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QHelpEvent>
 #include <QImage>
+#include <QMap>
 #include <QPaintEvent>
 #include <QToolTip>
 
@@ -171,6 +172,98 @@ TEST_F(PlotTest, TheMouseFindsTheTopmostElement)
     ASSERT_FALSE(messages().isEmpty());
     EXPECT_EQ(messages().first(), QStringLiteral("What is This?"));
     EXPECT_TRUE(w.plan().highlighted().isEmpty());
+}
+
+TEST_F(PlotTest, AGestureCutOffEndsWithoutADrop)
+{
+    auto &w = plotInSight();
+    QWidget *plot = w.picRoomLocation;
+    const QPoint alpha(30, 30), beta(110, 30), hall(30, 110), grey(200, 200), by(6, 6);
+    const auto press = [plot](QPoint at, Qt::MouseButton button) {
+        send(plot, QEvent::MouseButtonPress, at, button, button);
+    };
+    // The desktop gives the release to the box that took the gesture, or
+    // to wherever the pointer is; the plot never sees it.
+    const auto releaseElsewhere = [this](Qt::MouseButton button) {
+        send(mdi, QEvent::MouseButtonRelease, {5, 5}, button, Qt::NoButton);
+    };
+    // Moves with the left button down, then lets it go.
+    const auto dragOn = [plot, by](QPoint from) {
+        send(plot, QEvent::MouseMove, from + by, Qt::NoButton, Qt::LeftButton);
+        send(plot, QEvent::MouseButtonRelease, from + by, Qt::LeftButton, Qt::NoButton);
+    };
+    const auto whatIsThis = [&] {
+        press(alpha, Qt::RightButton);
+        releaseElsewhere(Qt::RightButton);
+    };
+    const struct {
+        const char *what;
+        std::function<void()> cutOff;
+        std::function<void()> then;
+        QStringList moved;
+    } rows[] = {
+        {"What is This? took the release; a drag on BETA",
+         whatIsThis,
+         [&] {
+             press(beta, Qt::LeftButton);
+             dragOn(beta);
+         },
+         {"BETA"}},
+        {"What is This? took the release; a drag from the plot",
+         whatIsThis,
+         [&] {
+             press(grey, Qt::LeftButton);
+             dragOn(grey);
+         },
+         {}},
+        {"What is This? took the release; a click on HALL, then Delete Room",
+         whatIsThis,
+         [&] {
+             clickAt(w, hall);
+             w.cmdDeleteRoom_Click();
+         },
+         {"HALL"}},
+        {"ALPHA held while the plot was hidden",
+         [&] {
+             press(alpha, Qt::LeftButton);
+             plot->hide();
+             plot->show();
+         },
+         [&] { dragOn(alpha); },
+         {}},
+        {"ALPHA held, then a move with no button",
+         [&] {
+             press(alpha, Qt::LeftButton);
+             send(plot, QEvent::MouseMove, alpha, Qt::NoButton, Qt::NoButton);
+         },
+         [&] { dragOn(alpha); },
+         {}},
+        {"ALPHA held while a box opened",
+         [&] {
+             press(alpha, Qt::LeftButton);
+             MsgBox(QStringLiteral("Please select a room"));
+             releaseElsewhere(Qt::LeftButton);
+         },
+         [&] { dragOn(alpha); },
+         {}},
+    };
+    for (const auto &r : rows) {
+        while (w.plan().upperBound() > 0)
+            w.plan().unloadLast();
+        const QMap<QString, QRect> rooms{{QStringLiteral("ALPHA"), {20, 20, 40, 40}},
+                                         {QStringLiteral("BETA"), {100, 20, 40, 40}},
+                                         {QStringLiteral("HALL"), {20, 100, 40, 40}}};
+        for (auto room = rooms.begin(); room != rooms.end(); ++room)
+            put(w, room.key(), room.value());
+        r.cutOff();
+        r.then();
+        QStringList moved;
+        for (int i = 1; i <= w.plan().upperBound(); ++i) {
+            if (w.txtRoom(i)->geometry() != rooms.value(w.plan().at(i).text))
+                moved << w.plan().at(i).text;
+        }
+        EXPECT_EQ(moved, r.moved) << r.what;
+    }
 }
 
 TEST_F(PlotTest, AClickRepaintsOnlyTheElementsWhoseColourChanges)
