@@ -75,15 +75,19 @@ void RulerPanel::paintEvent(QPaintEvent *)
 ShownElement ShownElement::of(const PlanElement &element)
 {
     ShownElement shown;
-    int w = clampedPixels(element.width);
-    int h = clampedPixels(element.height);
+    // The edges are held, not the place and the size apart: a room far
+    // larger than the plot on both sides still covers it, in sight and
+    // under the mouse.
+    const int left = clampedPixels(element.left);
+    const int top = clampedPixels(element.top);
+    int w = clampedPixels(static_cast<double>(element.left) + element.width) - left;
+    int h = clampedPixels(static_cast<double>(element.top) + element.height) - top;
     if (w > 0 && h == 0)
         h = kLineThickness;
     else if (h > 0 && w == 0)
         w = kLineThickness;
     // A box takes no size below nothing.
-    shown.m_rect = QRect(clampedPixels(element.left), clampedPixels(element.top), std::max(w, 0),
-                         std::max(h, 0));
+    shown.m_rect = QRect(left, top, std::max(w, 0), std::max(h, 0));
     shown.m_back = element.backColor;
     shown.m_fore = element.foreColor;
     shown.m_border = element.borderStyle == 1;
@@ -319,9 +323,12 @@ bool PlotBox::event(QEvent *event)
         auto *help = static_cast<QHelpEvent *>(event);
         const int k = elementAt(help->pos());
         const ShownElement *element = shown(k);
-        // An element without text, a door, shows the plot's own tooltip.
-        if (k > 0 && !element->text().isEmpty()) {
-            QToolTip::showText(help->globalPos(), element->text(), this, element->geometry());
+        // An element without text, a door, shows the plot's own tooltip,
+        // which goes as the pointer leaves the door, as it went when the
+        // door was a box of its own.
+        if (k > 0) {
+            const QString text = element->text().isEmpty() ? toolTip() : element->text();
+            QToolTip::showText(help->globalPos(), text, this, element->geometry());
             return true;
         }
     }

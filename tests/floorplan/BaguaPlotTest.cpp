@@ -131,6 +131,7 @@ TEST_F(PlotTest, TheMouseFindsTheTopmostElement)
     const int under = put(w, QStringLiteral("UNDER"), {20, 20, 60, 60});
     const int over = put(w, QStringLiteral("OVER"), {50, 50, 60, 60});
     const int door = put(w, QString(), {90, 90, 0, 20});
+    const int huge = door + 1;
     const struct {
         const char *what;
         std::function<void()> before;
@@ -155,6 +156,11 @@ TEST_F(PlotTest, TheMouseFindsTheTopmostElement)
          {60, 60},
          0,
          "OVER"},
+        {"a room far larger than the plot on every side",
+         [&] { addElement(w.plan(), QStringLiteral("HUGE"), -2e7, -2e7, 4e7, 4e7); },
+         {200, 200},
+         huge,
+         "HUGE"},
     };
     for (const auto &r : rows) {
         r.before();
@@ -164,6 +170,8 @@ TEST_F(PlotTest, TheMouseFindsTheTopmostElement)
             << r.what;
         EXPECT_EQ(tooltipAt(w, r.at), QString::fromLatin1(r.tooltip)) << r.what;
     }
+    // The huge room is drawn over the whole plot, selected.
+    EXPECT_EQ(w.picRoomLocation->grab().toImage().pixelColor(200, 200), kGreen);
     // The right button on an element asks and selects nothing.
     clearMessages();
     w.plan().paintAll(1, plainColour());
@@ -172,6 +180,18 @@ TEST_F(PlotTest, TheMouseFindsTheTopmostElement)
     ASSERT_FALSE(messages().isEmpty());
     EXPECT_EQ(messages().first(), QStringLiteral("What is This?"));
     EXPECT_TRUE(w.plan().highlighted().isEmpty());
+}
+
+TEST_F(PlotTest, TheDoorsTooltipGoesAsThePointerLeavesTheDoor)
+{
+    auto &w = plotInSight();
+    put(w, QStringLiteral("ROOM"), {20, 20, 60, 60});
+    put(w, QString(), {40, 20, 0, 40});
+    ASSERT_EQ(tooltipAt(w, {40, 30}), QStringLiteral("Drag and drop Chosen Room to change position"));
+    // Straight onto the room: no new tooltip is asked for.
+    send(w.picRoomLocation, QEvent::MouseMove, {60, 30}, Qt::NoButton, Qt::NoButton);
+    QTest::qWait(400);
+    EXPECT_FALSE(QToolTip::isVisible());
 }
 
 TEST_F(PlotTest, AGestureCutOffEndsWithoutADrop)
