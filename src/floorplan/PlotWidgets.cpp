@@ -2,6 +2,7 @@
 
 #include "floorplan/PlanNumbers.h"
 #include "floorplan/PlotAccessible.h"
+#include "platform/Accessibility.h"
 #include "platform/ModalLoops.h"
 #include "platform/Twips.h"
 
@@ -99,6 +100,22 @@ ShownElement ShownElement::of(const PlanElement &element)
 
 // ---- PlotBox ---------------------------------------------------------------
 
+PlotBox::WholePlan::WholePlan(PlotBox &plot) : m_plot(plot)
+{
+    ++m_plot.m_wholePlans;
+}
+
+PlotBox::WholePlan::~WholePlan()
+{
+    if (--m_plot.m_wholePlans > 0 || !m_plot.m_childrenChanged)
+        return;
+    m_plot.m_childrenChanged = false;
+    if (accessibilityActive()) {
+        QAccessibleEvent news(&m_plot, QAccessible::ObjectReorder);
+        announce(&news);
+    }
+}
+
 PlotBox::PlotBox(const QString &name, QWidget *parent, const Plan &plan, Handlers handlers)
     : PictureBox(name, parent), m_plan(plan), m_handlers(std::move(handlers))
 {
@@ -114,6 +131,7 @@ PlotBox::PlotBox(const QString &name, QWidget *parent, const Plan &plan, Handler
     for (int i = 0; i <= plan.upperBound(); ++i) {
         m_shown.push_back(ShownElement::of(plan.at(i)));
         m_stamps.push_back(++m_nextStamp);
+        m_places.push_back(-1);
     }
 }
 
@@ -137,8 +155,9 @@ void PlotBox::elementChanged(int index, Plan::Change change)
     case Plan::Change::Loaded:
         m_shown.push_back(ShownElement::of(m_plan.at(index)));
         m_stamps.push_back(++m_nextStamp);
+        m_places.push_back(-1);
         if (m_shown.back().isVisible()) {
-            m_visibleStale = true;
+            becameVisible(index);
             markDirty(m_shown.back().geometry());
             tellAssistiveTechnology(index, QAccessible::ObjectCreated);
         }
@@ -156,18 +175,28 @@ void PlotBox::elementChanged(int index, Plan::Change change)
             markDirty(now.geometry());
         const bool appeared = now.isVisible() && !was.isVisible();
         const bool vanished = was.isVisible() && !now.isVisible();
-        const bool renamed = now.text() != was.text();
-        const bool moved = now.geometry() != was.geometry();
+        const bool stays = now.isVisible() && was.isVisible();
+        const bool intoSight = stays && now.isDrawn() && !was.isDrawn();
+        const bool outOfSight = stays && was.isDrawn() && !now.isDrawn();
+        const bool renamed = stays && now.text() != was.text();
+        const bool moved = stays && now.geometry() != was.geometry();
+        // A vanishing element is told of while it is still a child.
         if (vanished)
             tellAssistiveTechnology(index, QAccessible::ObjectDestroyed);
         was = std::move(now);
-        if (appeared || vanished)
-            m_visibleStale = true;
+        if (appeared)
+            becameVisible(index);
+        if (vanished)
+            becameHidden(index);
         if (appeared)
             tellAssistiveTechnology(index, QAccessible::ObjectCreated);
-        if (renamed && !appeared)
+        // A retired element stays a child, out of sight.
+        if (intoSight || outOfSight)
+            tellAssistiveTechnology(index,
+                                    intoSight ? QAccessible::ObjectShow : QAccessible::ObjectHide);
+        if (renamed)
             tellAssistiveTechnology(index, QAccessible::NameChanged);
-        if (moved && !appeared)
+        if (moved)
             tellAssistiveTechnology(index, QAccessible::LocationChanged);
         break;
     }
@@ -184,8 +213,8 @@ void PlotBox::elementChanged(int index, Plan::Change change)
             endGesture();
         if (m_shown.back().isVisible()) {
             markDirty(m_shown.back().geometry());
-            m_visibleStale = true;
             tellAssistiveTechnology(index, QAccessible::ObjectDestroyed);
+            becameHidden(index);
         }
         if (const auto found = m_accessible.find(index); found != m_accessible.end()) {
             QAccessible::deleteAccessibleInterface(found->second);
@@ -193,6 +222,7 @@ void PlotBox::elementChanged(int index, Plan::Change change)
         }
         m_shown.pop_back();
         m_stamps.pop_back();
+        m_places.pop_back();
         break;
     }
 }
@@ -255,13 +285,44 @@ const std::vector<int> &PlotBox::visibleElements() const
 {
     if (m_visibleStale) {
         m_visible.clear();
+        std::fill(m_places.begin(), m_places.end(), -1);
         for (int i = 1; i < static_cast<int>(m_shown.size()); ++i) {
-            if (m_shown[static_cast<std::size_t>(i)].isVisible())
+            if (m_shown[static_cast<std::size_t>(i)].isVisible()) {
+                m_places[static_cast<std::size_t>(i)] = static_cast<int>(m_visible.size());
                 m_visible.push_back(i);
+            }
         }
         m_visibleStale = false;
     }
     return m_visible;
+}
+
+int PlotBox::childPlace(int index) const
+{
+    visibleElements();
+    if (index < 1 || index >= static_cast<int>(m_places.size()))
+        return -1;
+    return m_places[static_cast<std::size_t>(index)];
+}
+
+void PlotBox::becameVisible(int index)
+{
+    if (m_visibleStale || (!m_visible.empty() && m_visible.back() > index)) {
+        m_visibleStale = true;
+        return;
+    }
+    m_places[static_cast<std::size_t>(index)] = static_cast<int>(m_visible.size());
+    m_visible.push_back(index);
+}
+
+void PlotBox::becameHidden(int index)
+{
+    if (m_visibleStale || m_visible.empty() || m_visible.back() != index) {
+        m_visibleStale = true;
+        return;
+    }
+    m_visible.pop_back();
+    m_places[static_cast<std::size_t>(index)] = -1;
 }
 
 void PlotBox::paintEvent(QPaintEvent *event)
@@ -415,7 +476,6 @@ QAccessibleInterface *PlotBox::accessibleElement(int index)
         return nullptr;
     if (const auto found = m_accessible.find(index); found != m_accessible.end())
         return QAccessible::accessibleInterface(found->second);
-    m_accessibleWatched = true;
     QAccessibleInterface *element = makeElementAccessible(this, index);
     m_accessible.emplace(index, QAccessible::registerAccessibleInterface(element));
     return element;
@@ -424,16 +484,22 @@ QAccessibleInterface *PlotBox::accessibleElement(int index)
 void PlotBox::tellAssistiveTechnology(int index, QAccessible::Event event)
 {
     // While nobody listens nothing is made or sent, however large the plan.
-    // News go about the elements assistive technology has looked at, and
-    // of new ones once it has looked at the plot's elements at all.
-    if (!QAccessible::isActive())
+    // Elements coming and going, into sight and out of it, are news for
+    // every reader; other changes only for the elements it has looked at.
+    if (!accessibilityActive())
         return;
-    const bool known = m_accessible.contains(index);
-    if (!known && !(event == QAccessible::ObjectCreated && m_accessibleWatched))
+    const bool comesOrGoes = event == QAccessible::ObjectCreated ||
+                             event == QAccessible::ObjectDestroyed ||
+                             event == QAccessible::ObjectShow || event == QAccessible::ObjectHide;
+    if (m_wholePlans > 0) {
+        m_childrenChanged = m_childrenChanged || comesOrGoes;
+        return;
+    }
+    if (!comesOrGoes && !m_accessible.contains(index))
         return;
     if (QAccessibleInterface *element = accessibleElement(index)) {
         QAccessibleEvent news(element, event);
-        QAccessible::updateAccessibility(&news);
+        announce(&news);
     }
 }
 

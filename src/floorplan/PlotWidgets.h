@@ -94,6 +94,20 @@ public:
         std::function<void(int index)> mouseUp;
     };
 
+    // Held while a whole plan arrives or goes at once (Open, the clearing
+    // after Save): assistive technology then hears one change of the plot's
+    // children instead of news of every element.
+    class WholePlan {
+    public:
+        explicit WholePlan(PlotBox &plot);
+        ~WholePlan();
+        WholePlan(const WholePlan &) = delete;
+        WholePlan &operator=(const WholePlan &) = delete;
+
+    private:
+        PlotBox &m_plot;
+    };
+
     PlotBox(const QString &name, QWidget *parent, const Plan &plan, Handlers handlers);
     ~PlotBox() override;
 
@@ -108,6 +122,8 @@ public:
     // The visible elements in index order: what assistive technology finds
     // on the plot, one child each.
     const std::vector<int> &visibleElements() const;
+    // The place of element index among them; -1 when it is not visible.
+    int childPlace(int index) const;
     // The accessible child of a loaded element, made on first use and kept
     // until the element is unloaded.
     QAccessibleInterface *accessibleElement(int index);
@@ -138,6 +154,11 @@ private:
     std::vector<int> stackedIn(const QRect &area) const;
     void drawElement(QPainter &painter, const ShownElement &element) const;
     void tellAssistiveTechnology(int index, QAccessible::Event event);
+    // Elements coming and going at the end of the plan, as Open and Save's
+    // clearing bring them, keep the visible list as it is; one in the middle
+    // has it made again when next asked for.
+    void becameVisible(int index);
+    void becameHidden(int index);
 
     const Plan &m_plan;
     Handlers m_handlers;
@@ -150,10 +171,12 @@ private:
     int m_dirtyAreas = 0;
     bool m_allDirty = false;
     mutable std::vector<int> m_visible;
+    mutable std::vector<int> m_places; // by element: its place in m_visible, or -1
     mutable bool m_visibleStale = true;
 
     std::unordered_map<int, QAccessible::Id> m_accessible;
-    bool m_accessibleWatched = false; // assistive technology asked for an element
+    int m_wholePlans = 0; // WholePlan guards held
+    bool m_childrenChanged = false;
 
     Gesture m_gesture;
 };

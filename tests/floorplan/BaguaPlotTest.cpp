@@ -5,6 +5,7 @@
 #include "BaguaEditorFixture.h"
 
 #include "floorplan/PlanFile.h"
+#include "platform/Accessibility.h"
 
 #include <QAccessible>
 #include <QHelpEvent>
@@ -36,6 +37,40 @@ protected:
         if (event->type() == QEvent::Paint)
             painted += static_cast<QPaintEvent *>(event)->region();
         return false;
+    }
+};
+
+// What a reader hears of the plot: its elements coming and going, into
+// sight and out of it, and changes of its children as a whole. Elements go
+// by their index in the plan, found as a reader finds them: by their place
+// among the plot's children.
+struct Heard {
+    static inline PlotBox *plot = nullptr;
+    static inline QStringList news;
+
+    static void hear(QAccessibleEvent *event)
+    {
+        static const QMap<QAccessible::Event, QString> kinds{
+            {QAccessible::ObjectCreated, QStringLiteral("created")},
+            {QAccessible::ObjectDestroyed, QStringLiteral("destroyed")},
+            {QAccessible::ObjectShow, QStringLiteral("shown")},
+            {QAccessible::ObjectHide, QStringLiteral("hidden")},
+            {QAccessible::ObjectReorder, QStringLiteral("children changed")},
+        };
+        QAccessibleInterface *about = event->accessibleInterface();
+        if (!kinds.contains(event->type()) || !about || !plot)
+            return;
+        if (about->object() == plot) {
+            news << kinds[event->type()] + QStringLiteral(" plot");
+            return;
+        }
+        QAccessibleInterface *parent = about->parent();
+        if (!parent || parent->object() != plot)
+            return;
+        const int place = parent->indexOfChild(about);
+        const int index = place < 0 ? -1 : plot->visibleElements()[static_cast<std::size_t>(place)];
+        news << kinds[event->type()] + QStringLiteral(" %1").arg(index) +
+                    (about->state().invisible ? QStringLiteral(" invisible") : QString());
     }
 };
 
@@ -187,7 +222,8 @@ TEST_F(PlotTest, TheDoorsTooltipGoesAsThePointerLeavesTheDoor)
     auto &w = plotInSight();
     put(w, QStringLiteral("ROOM"), {20, 20, 60, 60});
     put(w, QString(), {40, 20, 0, 40});
-    ASSERT_EQ(tooltipAt(w, {40, 30}), QStringLiteral("Drag and drop Chosen Room to change position"));
+    ASSERT_EQ(tooltipAt(w, {40, 30}),
+              QStringLiteral("Drag and drop Chosen Room to change position"));
     // Straight onto the room: no new tooltip is asked for.
     send(w.picRoomLocation, QEvent::MouseMove, {60, 30}, Qt::NoButton, Qt::NoButton);
     QTest::qWait(400);
@@ -282,7 +318,7 @@ TEST_F(PlotTest, AGestureCutOffEndsWithoutADrop)
             if (w.txtRoom(i)->geometry() != rooms.value(w.plan().at(i).text))
                 moved << w.plan().at(i).text;
         }
-        EXPECT_EQ(moved, r.moved) << r.what;
+        EXPECT_EQ(moved.join(", ").toStdString(), r.moved.join(", ").toStdString()) << r.what;
     }
 }
 
@@ -356,6 +392,55 @@ TEST_F(PlotTest, AssistiveTechnologyFindsEveryVisibleElement)
     while (w.plan().upperBound() > 0)
         w.plan().unloadLast();
     EXPECT_EQ(plot->childCount(), 0);
+}
+
+TEST_F(PlotTest, AReaderHearsOfElementsThatComeAndGo)
+{
+    // A reader listens from the start and never asks for a child.
+    auto &w = plotInSight();
+    const AccessibilityListener listener(&Heard::hear);
+    Heard::plot = w.picRoomLocation;
+    const auto select = [&w](int k) { click(w, k); };
+    const struct {
+        const char *what;
+        std::function<void()> action;
+        QStringList news;
+    } rows[] = {
+        {"Add Room", [&] { addRoom(w, QStringLiteral("KITCHEN"), "15", "10"); }, {"created 1"}},
+        {"a door",
+         [&] {
+             select(1);
+             inputAnswers = {QStringLiteral("1")};
+             w.cmdDoor_Click();
+             w.doorDialog().optSouth->setChecked(true);
+             w.cmdDoorDirectionOk_Click();
+             const FacingDialog &d = w.doorDialog();
+             (d.widthBox->isHidden() ? d.lengthBox : d.widthBox)->setText(QStringLiteral("2"));
+             w.cmdDoorOk_Click();
+         },
+         {"created 2"}},
+        {"Delete Room: the room is retired out of sight",
+         [&] {
+             select(1);
+             w.cmdDeleteRoom_Click();
+         },
+         {"hidden 1 invisible"}},
+        {"Save clears the plan",
+         [&] {
+             GreatFengShuiModule &module = modGreatFengShui();
+             module.MainEntranceExists = module.BackEntranceExists = module.DoorExists = true;
+             w.Command2_Click();
+         },
+         {"children changed plot"}},
+        {"Open brings the saved plan back", [&] { w.cmdOpen_Click(); }, {"children changed plot"}},
+    };
+    for (const auto &r : rows) {
+        Heard::news.clear();
+        r.action();
+        EXPECT_EQ(Heard::news.join(", ").toStdString(), r.news.join(", ").toStdString()) << r.what;
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(w.picRoomLocation)->childCount(), 2);
+    Heard::plot = nullptr;
 }
 
 TEST_F(PlotTest, ALargePlanOpensAndIsClickedDraggedAndSaved)
