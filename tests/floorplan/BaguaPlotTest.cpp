@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QMap>
 #include <QPaintEvent>
+#include <QScreen>
 #include <QToolTip>
 
 using namespace tessavo;
@@ -107,6 +108,25 @@ protected:
         QHelpEvent help(QEvent::ToolTip, at, w.picRoomLocation->mapToGlobal(at));
         QCoreApplication::sendEvent(w.picRoomLocation, &help);
         return QToolTip::isVisible() ? QToolTip::text() : QString();
+    }
+
+    // What the window shows of the plot, read from its backing store, is
+    // what a fresh paint of the plot gives: grab() alone paints everything
+    // anew and cannot see a repaint that was missed.
+    static void expectShownAsPainted(frmMainFengShuiBagua &w, const char *what)
+    {
+        QCoreApplication::processEvents();
+        QWidget *plot = w.picRoomLocation;
+        QWidget *window = plot->window();
+        ASSERT_EQ(plot->visibleRegion(), QRegion(plot->rect())) << what;
+        const QPoint at = plot->mapTo(window, QPoint(0, 0));
+        const QImage shown =
+            window->screen()
+                ->grabWindow(window->winId(), at.x(), at.y(), plot->width(), plot->height())
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32);
+        const QImage painted = plot->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_TRUE(shown == painted) << what;
     }
 
     // Shows the editor with its whole plot in sight.
@@ -343,6 +363,44 @@ TEST_F(PlotTest, AClickRepaintsOnlyTheElementsWhoseColourChanges)
     clickAt(w, w.txtRoom(second)->geometry().center());
     QCoreApplication::processEvents();
     EXPECT_TRUE(watch.painted.isEmpty());
+}
+
+TEST_F(PlotTest, TheScreenShowsWhatEveryChangeRepaints)
+{
+    auto &w = plotInSight();
+    for (int cell = 0; cell < 100; ++cell)
+        put(w, QStringLiteral("R%1").arg(cell), {cell % 10 * 20, cell / 10 * 20, 20, 20});
+    click(w, 12);
+    expectShownAsPainted(w, "the plan as it opened");
+    int added = 0;
+    const struct {
+        const char *what;
+        std::function<void()> change;
+    } rows[] = {
+        {"a room added",
+         [&] {
+             added = put(w, QStringLiteral("NEW"), {210, 210, 30, 30});
+         }},
+        {"a click: the selection's old place and its new", [&] { click(w, added); }},
+        // Selected already: the press itself repaints nothing.
+        {"a room dragged: its old place and its new",
+         [&] {
+             drag(w, added, {40, 50});
+         }},
+        {"more changes at once than the plot repaints one by one",
+         [&] { w.plan().paintAll(1, selectedColour()); }},
+        {"Save clears the plan",
+         [&] {
+             GreatFengShuiModule &module = modGreatFengShui();
+             module.MainEntranceExists = module.BackEntranceExists = module.DoorExists = true;
+             w.Command2_Click();
+             ASSERT_EQ(w.plan().upperBound(), 0);
+         }},
+    };
+    for (const auto &r : rows) {
+        r.change();
+        expectShownAsPainted(w, r.what);
+    }
 }
 
 TEST_F(PlotTest, AssistiveTechnologyFindsEveryVisibleElement)
