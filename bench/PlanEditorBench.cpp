@@ -3,9 +3,10 @@
 // to Structure.txt and opened through the editor's own Open, clicks and drags
 // sent as mouse events, each followed by the paint it causes.
 //
-// Prints Google Benchmark's own lines, then one table: elements by Open,
-// click, drag step, full redraw and Save, and the resident memory a
-// 32,767-element plan adds to the empty editor.
+// Prints Google Benchmark's own lines, then one table: elements by Open
+// (alone, and with assistive technology listening), click, drag step, full
+// redraw and Save, and the resident memory a 32,767-element plan adds to
+// the empty editor.
 
 #include "Fakes.h"
 #include "OffscreenApplication.h"
@@ -16,6 +17,7 @@
 #include "floorplan/PlotWidgets.h"
 #include "floorplan/frmMainFengShuiBagua.h"
 #include "frame/MDI.h"
+#include "platform/Accessibility.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
 #include "platform/FormRegistry.h"
@@ -225,6 +227,31 @@ void BM_Open(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * elements);
 }
 
+// Listeners in place of a screen reader behind the desktop's bridge: one
+// that does nothing with what it hears, and one that does what the bridge
+// does to tell a reader where a new child went: it finds the element among
+// its parent's children.
+void hearNothing(QAccessibleEvent *) {}
+
+void hearAsAReader(QAccessibleEvent *event)
+{
+    QAccessibleInterface *about = event->accessibleInterface();
+    if (QAccessibleInterface *parent = about ? about->parent() : nullptr)
+        benchmark::DoNotOptimize(parent->indexOfChild(about));
+}
+
+void BM_OpenHeardByNoOne(benchmark::State &state)
+{
+    const AccessibilityListener listener(&hearNothing);
+    BM_Open(state);
+}
+
+void BM_OpenHeardByAReader(benchmark::State &state)
+{
+    const AccessibilityListener listener(&hearAsAReader);
+    BM_Open(state);
+}
+
 void BM_Click(benchmark::State &state)
 {
     const int elements = static_cast<int>(state.range(0));
@@ -329,6 +356,8 @@ void sizes(benchmark::internal::Benchmark *b)
 // Registered first, so it runs on a fresh heap.
 BENCHMARK(BM_Memory)->Arg(32767)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Open)->Apply(sizes);
+BENCHMARK(BM_OpenHeardByNoOne)->Apply(sizes);
+BENCHMARK(BM_OpenHeardByAReader)->Apply(sizes);
 BENCHMARK(BM_Click)->Apply(sizes);
 BENCHMARK(BM_DragStep)->Apply(sizes);
 BENCHMARK(BM_FullRedraw)->Apply(sizes);
@@ -357,9 +386,12 @@ public:
 
     void printTable() const
     {
-        const char *columns[] = {"BM_Open", "BM_Click", "BM_DragStep", "BM_FullRedraw", "BM_Save"};
-        std::printf("\n| elements | Open | one click | one drag step | full redraw | Save |\n");
-        std::printf("|---|---|---|---|---|---|\n");
+        const char *columns[] = {"BM_Open",  "BM_OpenHeardByNoOne", "BM_OpenHeardByAReader",
+                                 "BM_Click", "BM_DragStep",         "BM_FullRedraw",
+                                 "BM_Save"};
+        std::printf("\n| elements | Open | Open, a no-op listener | Open, a reader listening | one "
+                    "click | one drag step | full redraw | Save |\n");
+        std::printf("|---|---|---|---|---|---|---|---|\n");
         for (const auto &[elements, row] : m_ms) {
             std::printf("| %d |", elements);
             for (const char *column : columns) {

@@ -92,7 +92,8 @@ public:
         state.readOnly = true;
         state.selectableText = true;
         state.disabled = !element->isEnabled();
-        state.invisible = !element->isVisible() || !m_plot->isVisible();
+        // A retired element, of no size, is a child that cannot be seen.
+        state.invisible = !element->isDrawn() || !m_plot->isVisible();
         state.offscreen = state.invisible || !element->geometry().intersects(m_plot->rect());
         return state;
     }
@@ -156,11 +157,7 @@ int PlotAccessible::indexOfChild(const QAccessibleInterface *child) const
     const auto *element = dynamic_cast<const ElementAccessible *>(child);
     if (!element || element->plot() != plot())
         return -1;
-    const std::vector<int> &visible = plot()->visibleElements();
-    const auto found = std::lower_bound(visible.begin(), visible.end(), element->index());
-    if (found == visible.end() || *found != element->index())
-        return -1;
-    return static_cast<int>(found - visible.begin());
+    return plot()->childPlace(element->index());
 }
 
 QAccessibleInterface *plotFactory(const QString &, QObject *object)

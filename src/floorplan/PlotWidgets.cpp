@@ -2,9 +2,12 @@
 
 #include "floorplan/PlanNumbers.h"
 #include "floorplan/PlotAccessible.h"
+#include "platform/Accessibility.h"
+#include "platform/ModalLoops.h"
 #include "platform/Twips.h"
 
 #include <QHelpEvent>
+#include <QHideEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -73,15 +76,19 @@ void RulerPanel::paintEvent(QPaintEvent *)
 ShownElement ShownElement::of(const PlanElement &element)
 {
     ShownElement shown;
-    int w = clampedPixels(element.width);
-    int h = clampedPixels(element.height);
+    // The edges are held, not the place and the size apart: a room far
+    // larger than the plot on both sides still covers it, in sight and
+    // under the mouse.
+    const int left = clampedPixels(element.left);
+    const int top = clampedPixels(element.top);
+    int w = clampedPixels(static_cast<double>(element.left) + element.width) - left;
+    int h = clampedPixels(static_cast<double>(element.top) + element.height) - top;
     if (w > 0 && h == 0)
         h = kLineThickness;
     else if (h > 0 && w == 0)
         w = kLineThickness;
     // A box takes no size below nothing.
-    shown.m_rect = QRect(clampedPixels(element.left), clampedPixels(element.top), std::max(w, 0),
-                         std::max(h, 0));
+    shown.m_rect = QRect(left, top, std::max(w, 0), std::max(h, 0));
     shown.m_back = element.backColor;
     shown.m_fore = element.foreColor;
     shown.m_border = element.borderStyle == 1;
@@ -93,6 +100,22 @@ ShownElement ShownElement::of(const PlanElement &element)
 
 // ---- PlotBox ---------------------------------------------------------------
 
+PlotBox::WholePlan::WholePlan(PlotBox &plot) : m_plot(plot)
+{
+    ++m_plot.m_wholePlans;
+}
+
+PlotBox::WholePlan::~WholePlan()
+{
+    if (--m_plot.m_wholePlans > 0 || !m_plot.m_childrenChanged)
+        return;
+    m_plot.m_childrenChanged = false;
+    if (accessibilityActive()) {
+        QAccessibleEvent news(&m_plot, QAccessible::ObjectReorder);
+        announce(&news);
+    }
+}
+
 PlotBox::PlotBox(const QString &name, QWidget *parent, const Plan &plan, Handlers handlers)
     : PictureBox(name, parent), m_plan(plan), m_handlers(std::move(handlers))
 {
@@ -102,10 +125,13 @@ PlotBox::PlotBox(const QString &name, QWidget *parent, const Plan &plan, Handler
     setPalette(grey);
     setVerdana(this, 8.25);
     installPlotAccessibility();
+    // A modal window takes the release that would have ended a gesture.
+    connect(&ModalLoops::instance(), &ModalLoops::started, this, [this] { endGesture(); });
     // Element 0, the template, is loaded with the plan and never shown.
     for (int i = 0; i <= plan.upperBound(); ++i) {
         m_shown.push_back(ShownElement::of(plan.at(i)));
         m_stamps.push_back(++m_nextStamp);
+        m_places.push_back(-1);
     }
 }
 
@@ -129,8 +155,9 @@ void PlotBox::elementChanged(int index, Plan::Change change)
     case Plan::Change::Loaded:
         m_shown.push_back(ShownElement::of(m_plan.at(index)));
         m_stamps.push_back(++m_nextStamp);
+        m_places.push_back(-1);
         if (m_shown.back().isVisible()) {
-            m_visibleStale = true;
+            becameVisible(index);
             markDirty(m_shown.back().geometry());
             tellAssistiveTechnology(index, QAccessible::ObjectCreated);
         }
@@ -148,18 +175,28 @@ void PlotBox::elementChanged(int index, Plan::Change change)
             markDirty(now.geometry());
         const bool appeared = now.isVisible() && !was.isVisible();
         const bool vanished = was.isVisible() && !now.isVisible();
-        const bool renamed = now.text() != was.text();
-        const bool moved = now.geometry() != was.geometry();
+        const bool stays = now.isVisible() && was.isVisible();
+        const bool intoSight = stays && now.isDrawn() && !was.isDrawn();
+        const bool outOfSight = stays && was.isDrawn() && !now.isDrawn();
+        const bool renamed = stays && now.text() != was.text();
+        const bool moved = stays && now.geometry() != was.geometry();
+        // A vanishing element is told of while it is still a child.
         if (vanished)
             tellAssistiveTechnology(index, QAccessible::ObjectDestroyed);
         was = std::move(now);
-        if (appeared || vanished)
-            m_visibleStale = true;
+        if (appeared)
+            becameVisible(index);
+        if (vanished)
+            becameHidden(index);
         if (appeared)
             tellAssistiveTechnology(index, QAccessible::ObjectCreated);
-        if (renamed && !appeared)
+        // A retired element stays a child, out of sight.
+        if (intoSight || outOfSight)
+            tellAssistiveTechnology(index,
+                                    intoSight ? QAccessible::ObjectShow : QAccessible::ObjectHide);
+        if (renamed)
             tellAssistiveTechnology(index, QAccessible::NameChanged);
-        if (moved && !appeared)
+        if (moved)
             tellAssistiveTechnology(index, QAccessible::LocationChanged);
         break;
     }
@@ -172,10 +209,12 @@ void PlotBox::elementChanged(int index, Plan::Change change)
     case Plan::Change::Unloaded:
         if (at + 1 != m_shown.size())
             return;
+        if (index == m_gesture.element)
+            endGesture();
         if (m_shown.back().isVisible()) {
             markDirty(m_shown.back().geometry());
-            m_visibleStale = true;
             tellAssistiveTechnology(index, QAccessible::ObjectDestroyed);
+            becameHidden(index);
         }
         if (const auto found = m_accessible.find(index); found != m_accessible.end()) {
             QAccessible::deleteAccessibleInterface(found->second);
@@ -183,6 +222,7 @@ void PlotBox::elementChanged(int index, Plan::Change change)
         }
         m_shown.pop_back();
         m_stamps.pop_back();
+        m_places.pop_back();
         break;
     }
 }
@@ -245,13 +285,44 @@ const std::vector<int> &PlotBox::visibleElements() const
 {
     if (m_visibleStale) {
         m_visible.clear();
+        std::fill(m_places.begin(), m_places.end(), -1);
         for (int i = 1; i < static_cast<int>(m_shown.size()); ++i) {
-            if (m_shown[static_cast<std::size_t>(i)].isVisible())
+            if (m_shown[static_cast<std::size_t>(i)].isVisible()) {
+                m_places[static_cast<std::size_t>(i)] = static_cast<int>(m_visible.size());
                 m_visible.push_back(i);
+            }
         }
         m_visibleStale = false;
     }
     return m_visible;
+}
+
+int PlotBox::childPlace(int index) const
+{
+    visibleElements();
+    if (index < 1 || index >= static_cast<int>(m_places.size()))
+        return -1;
+    return m_places[static_cast<std::size_t>(index)];
+}
+
+void PlotBox::becameVisible(int index)
+{
+    if (m_visibleStale || (!m_visible.empty() && m_visible.back() > index)) {
+        m_visibleStale = true;
+        return;
+    }
+    m_places[static_cast<std::size_t>(index)] = static_cast<int>(m_visible.size());
+    m_visible.push_back(index);
+}
+
+void PlotBox::becameHidden(int index)
+{
+    if (m_visibleStale || m_visible.empty() || m_visible.back() != index) {
+        m_visibleStale = true;
+        return;
+    }
+    m_visible.pop_back();
+    m_places[static_cast<std::size_t>(index)] = -1;
 }
 
 void PlotBox::paintEvent(QPaintEvent *event)
@@ -313,38 +384,55 @@ bool PlotBox::event(QEvent *event)
         auto *help = static_cast<QHelpEvent *>(event);
         const int k = elementAt(help->pos());
         const ShownElement *element = shown(k);
-        // An element without text, a door, shows the plot's own tooltip.
-        if (k > 0 && !element->text().isEmpty()) {
-            QToolTip::showText(help->globalPos(), element->text(), this, element->geometry());
+        // An element without text, a door, shows the plot's own tooltip,
+        // which goes as the pointer leaves the door, as it went when the
+        // door was a box of its own.
+        if (k > 0) {
+            const QString text = element->text().isEmpty() ? toolTip() : element->text();
+            QToolTip::showText(help->globalPos(), text, this, element->geometry());
             return true;
         }
     }
     return PictureBox::event(event);
 }
 
+void PlotBox::hideEvent(QHideEvent *event)
+{
+    // A hidden plot gets no release.
+    endGesture();
+    PictureBox::hideEvent(event);
+}
+
 void PlotBox::mousePressEvent(QMouseEvent *event)
 {
-    if (m_pressed == 0) {
+    // With no other button down, any gesture still open lost its release.
+    if ((event->buttons() & ~event->button()) == Qt::NoButton) {
+        endGesture();
         const int k = elementAt(event->position().toPoint());
         // A disabled element takes no mouse; the plot behind it does.
-        if (k == 0 || !shown(k)->isEnabled()) {
-            PictureBox::mousePressEvent(event);
-            return;
-        }
-        m_pressed = k;
+        if (k > 0 && shown(k)->isEnabled())
+            m_gesture.element = k;
+    }
+    const int k = m_gesture.element;
+    if (k == 0) {
+        PictureBox::mousePressEvent(event);
+        return;
     }
     event->accept();
-    m_pressedAt = event->globalPosition().toPoint();
-    m_holding = event->button() == Qt::LeftButton;
-    m_dragged = false;
+    m_gesture.pressedAt = event->globalPosition().toPoint();
+    m_gesture.holding = event->button() == Qt::LeftButton;
+    m_gesture.dragged = false;
+    // The handler may open a box, which ends the gesture.
     if (m_handlers.mouseDown)
-        m_handlers.mouseDown(m_pressed, event->button());
+        m_handlers.mouseDown(k, event->button());
 }
 
 void PlotBox::mouseMoveEvent(QMouseEvent *event)
 {
+    if (event->buttons() == Qt::NoButton)
+        endGesture();
     // While a button is down the pressed element has the mouse, wherever it goes.
-    int k = m_pressed;
+    int k = m_gesture.element;
     if (k == 0) {
         k = elementAt(event->position().toPoint());
         if (k == 0 || !shown(k)->isEnabled()) {
@@ -355,28 +443,29 @@ void PlotBox::mouseMoveEvent(QMouseEvent *event)
     event->accept();
     if (m_handlers.mouseMove)
         m_handlers.mouseMove(k, event->buttons());
-    if (k != m_pressed || !m_holding || event->buttons() != Qt::LeftButton)
+    if (k != m_gesture.element || !m_gesture.holding || event->buttons() != Qt::LeftButton)
         return;
-    const QPoint offset = event->globalPosition().toPoint() - m_pressedAt;
-    if (offset.isNull() && !m_dragged)
+    const QPoint offset = event->globalPosition().toPoint() - m_gesture.pressedAt;
+    if (offset.isNull() && !m_gesture.dragged)
         return;
-    m_dragged = true;
+    m_gesture.dragged = true;
     if (m_handlers.dragTo)
         m_handlers.dragTo(k, twips::fromPixels(offset.x()), twips::fromPixels(offset.y()));
 }
 
 void PlotBox::mouseReleaseEvent(QMouseEvent *event)
 {
-    const int k = m_pressed;
+    const int k = m_gesture.element;
+    if (event->buttons() == Qt::NoButton)
+        endGesture();
     if (k == 0) {
         PictureBox::mouseReleaseEvent(event);
         return;
     }
     event->accept();
-    m_holding = false;
-    m_dragged = false;
-    if (event->buttons() == Qt::NoButton)
-        m_pressed = 0;
+    m_gesture.holding = false;
+    m_gesture.dragged = false;
+    // The drop: the element's mouse-up runs the overlap step.
     if (m_handlers.mouseUp)
         m_handlers.mouseUp(k);
 }
@@ -387,7 +476,6 @@ QAccessibleInterface *PlotBox::accessibleElement(int index)
         return nullptr;
     if (const auto found = m_accessible.find(index); found != m_accessible.end())
         return QAccessible::accessibleInterface(found->second);
-    m_accessibleWatched = true;
     QAccessibleInterface *element = makeElementAccessible(this, index);
     m_accessible.emplace(index, QAccessible::registerAccessibleInterface(element));
     return element;
@@ -396,16 +484,22 @@ QAccessibleInterface *PlotBox::accessibleElement(int index)
 void PlotBox::tellAssistiveTechnology(int index, QAccessible::Event event)
 {
     // While nobody listens nothing is made or sent, however large the plan.
-    // News go about the elements assistive technology has looked at, and
-    // of new ones once it has looked at the plot's elements at all.
-    if (!QAccessible::isActive())
+    // Elements coming and going, into sight and out of it, are news for
+    // every reader; other changes only for the elements it has looked at.
+    if (!accessibilityActive())
         return;
-    const bool known = m_accessible.contains(index);
-    if (!known && !(event == QAccessible::ObjectCreated && m_accessibleWatched))
+    const bool comesOrGoes = event == QAccessible::ObjectCreated ||
+                             event == QAccessible::ObjectDestroyed ||
+                             event == QAccessible::ObjectShow || event == QAccessible::ObjectHide;
+    if (m_wholePlans > 0) {
+        m_childrenChanged = m_childrenChanged || comesOrGoes;
+        return;
+    }
+    if (!comesOrGoes && !m_accessible.contains(index))
         return;
     if (QAccessibleInterface *element = accessibleElement(index)) {
         QAccessibleEvent news(element, event);
-        QAccessible::updateAccessibility(&news);
+        announce(&news);
     }
 }
 

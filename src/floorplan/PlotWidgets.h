@@ -76,6 +76,12 @@ private:
 // front above all. The mouse on an element reaches the handlers as it
 // reached the element's own box: a press, moves (the tooltip is the
 // element's text), a drop after a drag and a release without one.
+//
+// The plot alone owns the gesture from a press to its release. A press
+// with no other button down starts a new one on the element under the
+// pointer, or on none; a release the plot does not get (a modal window
+// took it, or it went elsewhere), a move with no button down, the plot
+// being hidden or a modal window opening end it without a drop.
 class PlotBox : public PictureBox {
     Q_OBJECT
 public:
@@ -86,6 +92,20 @@ public:
         std::function<void(int index, double dx, double dy)> dragTo;
         // The release, after a drag or without one.
         std::function<void(int index)> mouseUp;
+    };
+
+    // Held while a whole plan arrives or goes at once (Open, the clearing
+    // after Save): assistive technology then hears one change of the plot's
+    // children instead of news of every element.
+    class WholePlan {
+    public:
+        explicit WholePlan(PlotBox &plot);
+        ~WholePlan();
+        WholePlan(const WholePlan &) = delete;
+        WholePlan &operator=(const WholePlan &) = delete;
+
+    private:
+        PlotBox &m_plot;
     };
 
     PlotBox(const QString &name, QWidget *parent, const Plan &plan, Handlers handlers);
@@ -102,6 +122,8 @@ public:
     // The visible elements in index order: what assistive technology finds
     // on the plot, one child each.
     const std::vector<int> &visibleElements() const;
+    // The place of element index among them; -1 when it is not visible.
+    int childPlace(int index) const;
     // The accessible child of a loaded element, made on first use and kept
     // until the element is unloaded.
     QAccessibleInterface *accessibleElement(int index);
@@ -109,16 +131,34 @@ public:
 protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    // The gesture of the buttons now down: the element that has the mouse
+    // (0, none: the plot itself), where the last button went down, whether
+    // the left button holds the element and whether it moved since.
+    struct Gesture {
+        int element = 0;
+        QPoint pressedAt;
+        bool holding = false;
+        bool dragged = false;
+    };
+    // Cut off: no mouse-up, so no drop.
+    void endGesture() { m_gesture = Gesture(); }
+
     void markDirty(const QRect &rect);
     // Loaded elements whose box meets the area, bottom first.
     std::vector<int> stackedIn(const QRect &area) const;
     void drawElement(QPainter &painter, const ShownElement &element) const;
     void tellAssistiveTechnology(int index, QAccessible::Event event);
+    // Elements coming and going at the end of the plan, as Open and Save's
+    // clearing bring them, keep the visible list as it is; one in the middle
+    // has it made again when next asked for.
+    void becameVisible(int index);
+    void becameHidden(int index);
 
     const Plan &m_plan;
     Handlers m_handlers;
@@ -131,15 +171,14 @@ private:
     int m_dirtyAreas = 0;
     bool m_allDirty = false;
     mutable std::vector<int> m_visible;
+    mutable std::vector<int> m_places; // by element: its place in m_visible, or -1
     mutable bool m_visibleStale = true;
 
     std::unordered_map<int, QAccessible::Id> m_accessible;
-    bool m_accessibleWatched = false; // assistive technology asked for an element
+    int m_wholePlans = 0; // WholePlan guards held
+    bool m_childrenChanged = false;
 
-    int m_pressed = 0; // the element that has the mouse while a button is down
-    QPoint m_pressedAt;
-    bool m_holding = false;
-    bool m_dragged = false;
+    Gesture m_gesture;
 };
 
 } // namespace tessavo::floorplan

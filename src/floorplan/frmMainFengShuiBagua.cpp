@@ -488,9 +488,13 @@ void frmMainFengShuiBagua::Command2_Click()
                MsgButtons::Ok, MsgIcon::Critical);
         return;
     }
-    while (module.RoomCount > 0 && m_plan.upperBound() > 0) {
-        m_plan.unloadLast();
-        --module.RoomCount;
+    {
+        // Assistive technology hears of the whole plan going at once.
+        const PlotBox::WholePlan leaving(*picRoomLocation);
+        while (module.RoomCount > 0 && m_plan.upperBound() > 0) {
+            m_plan.unloadLast();
+            --module.RoomCount;
+        }
     }
     module.RoomCount = 0;
     baguaEditorFields().RoomSelected = false;
@@ -551,6 +555,8 @@ void frmMainFengShuiBagua::cmdOpen_Click()
         return;
     }
 
+    // Assistive technology hears of the whole plan arriving at once.
+    const PlotBox::WholePlan arriving(*picRoomLocation);
     for (const PlanRecord &record : read.records) {
         const int n = *m_plan.loadNext();
         m_plan.setVisible(n, true);

@@ -5,11 +5,14 @@
 #include "BaguaEditorFixture.h"
 
 #include "floorplan/PlanFile.h"
+#include "platform/Accessibility.h"
 
 #include <QAccessible>
 #include <QHelpEvent>
 #include <QImage>
+#include <QMap>
 #include <QPaintEvent>
+#include <QScreen>
 #include <QToolTip>
 
 using namespace tessavo;
@@ -35,6 +38,40 @@ protected:
         if (event->type() == QEvent::Paint)
             painted += static_cast<QPaintEvent *>(event)->region();
         return false;
+    }
+};
+
+// What a reader hears of the plot: its elements coming and going, into
+// sight and out of it, and changes of its children as a whole. Elements go
+// by their index in the plan, found as a reader finds them: by their place
+// among the plot's children.
+struct Heard {
+    static inline PlotBox *plot = nullptr;
+    static inline QStringList news;
+
+    static void hear(QAccessibleEvent *event)
+    {
+        static const QMap<QAccessible::Event, QString> kinds{
+            {QAccessible::ObjectCreated, QStringLiteral("created")},
+            {QAccessible::ObjectDestroyed, QStringLiteral("destroyed")},
+            {QAccessible::ObjectShow, QStringLiteral("shown")},
+            {QAccessible::ObjectHide, QStringLiteral("hidden")},
+            {QAccessible::ObjectReorder, QStringLiteral("children changed")},
+        };
+        QAccessibleInterface *about = event->accessibleInterface();
+        if (!kinds.contains(event->type()) || !about || !plot)
+            return;
+        if (about->object() == plot) {
+            news << kinds[event->type()] + QStringLiteral(" plot");
+            return;
+        }
+        QAccessibleInterface *parent = about->parent();
+        if (!parent || parent->object() != plot)
+            return;
+        const int place = parent->indexOfChild(about);
+        const int index = place < 0 ? -1 : plot->visibleElements()[static_cast<std::size_t>(place)];
+        news << kinds[event->type()] + QStringLiteral(" %1").arg(index) +
+                    (about->state().invisible ? QStringLiteral(" invisible") : QString());
     }
 };
 
@@ -71,6 +108,25 @@ protected:
         QHelpEvent help(QEvent::ToolTip, at, w.picRoomLocation->mapToGlobal(at));
         QCoreApplication::sendEvent(w.picRoomLocation, &help);
         return QToolTip::isVisible() ? QToolTip::text() : QString();
+    }
+
+    // What the window shows of the plot, read from its backing store, is
+    // what a fresh paint of the plot gives: grab() alone paints everything
+    // anew and cannot see a repaint that was missed.
+    static void expectShownAsPainted(frmMainFengShuiBagua &w, const char *what)
+    {
+        QCoreApplication::processEvents();
+        QWidget *plot = w.picRoomLocation;
+        QWidget *window = plot->window();
+        ASSERT_EQ(plot->visibleRegion(), QRegion(plot->rect())) << what;
+        const QPoint at = plot->mapTo(window, QPoint(0, 0));
+        const QImage shown =
+            window->screen()
+                ->grabWindow(window->winId(), at.x(), at.y(), plot->width(), plot->height())
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32);
+        const QImage painted = plot->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_TRUE(shown == painted) << what;
     }
 
     // Shows the editor with its whole plot in sight.
@@ -130,6 +186,7 @@ TEST_F(PlotTest, TheMouseFindsTheTopmostElement)
     const int under = put(w, QStringLiteral("UNDER"), {20, 20, 60, 60});
     const int over = put(w, QStringLiteral("OVER"), {50, 50, 60, 60});
     const int door = put(w, QString(), {90, 90, 0, 20});
+    const int huge = door + 1;
     const struct {
         const char *what;
         std::function<void()> before;
@@ -154,6 +211,11 @@ TEST_F(PlotTest, TheMouseFindsTheTopmostElement)
          {60, 60},
          0,
          "OVER"},
+        {"a room far larger than the plot on every side",
+         [&] { addElement(w.plan(), QStringLiteral("HUGE"), -2e7, -2e7, 4e7, 4e7); },
+         {200, 200},
+         huge,
+         "HUGE"},
     };
     for (const auto &r : rows) {
         r.before();
@@ -163,6 +225,8 @@ TEST_F(PlotTest, TheMouseFindsTheTopmostElement)
             << r.what;
         EXPECT_EQ(tooltipAt(w, r.at), QString::fromLatin1(r.tooltip)) << r.what;
     }
+    // The huge room is drawn over the whole plot, selected.
+    EXPECT_EQ(w.picRoomLocation->grab().toImage().pixelColor(200, 200), kGreen);
     // The right button on an element asks and selects nothing.
     clearMessages();
     w.plan().paintAll(1, plainColour());
@@ -171,6 +235,111 @@ TEST_F(PlotTest, TheMouseFindsTheTopmostElement)
     ASSERT_FALSE(messages().isEmpty());
     EXPECT_EQ(messages().first(), QStringLiteral("What is This?"));
     EXPECT_TRUE(w.plan().highlighted().isEmpty());
+}
+
+TEST_F(PlotTest, TheDoorsTooltipGoesAsThePointerLeavesTheDoor)
+{
+    auto &w = plotInSight();
+    put(w, QStringLiteral("ROOM"), {20, 20, 60, 60});
+    put(w, QString(), {40, 20, 0, 40});
+    ASSERT_EQ(tooltipAt(w, {40, 30}),
+              QStringLiteral("Drag and drop Chosen Room to change position"));
+    // Straight onto the room: no new tooltip is asked for.
+    send(w.picRoomLocation, QEvent::MouseMove, {60, 30}, Qt::NoButton, Qt::NoButton);
+    QTest::qWait(400);
+    EXPECT_FALSE(QToolTip::isVisible());
+}
+
+TEST_F(PlotTest, AGestureCutOffEndsWithoutADrop)
+{
+    auto &w = plotInSight();
+    QWidget *plot = w.picRoomLocation;
+    const QPoint alpha(30, 30), beta(110, 30), hall(30, 110), grey(200, 200), by(6, 6);
+    const auto press = [plot](QPoint at, Qt::MouseButton button) {
+        send(plot, QEvent::MouseButtonPress, at, button, button);
+    };
+    // The desktop gives the release to the box that took the gesture, or
+    // to wherever the pointer is; the plot never sees it.
+    const auto releaseElsewhere = [this](Qt::MouseButton button) {
+        send(mdi, QEvent::MouseButtonRelease, {5, 5}, button, Qt::NoButton);
+    };
+    // Moves with the left button down, then lets it go.
+    const auto dragOn = [plot, by](QPoint from) {
+        send(plot, QEvent::MouseMove, from + by, Qt::NoButton, Qt::LeftButton);
+        send(plot, QEvent::MouseButtonRelease, from + by, Qt::LeftButton, Qt::NoButton);
+    };
+    const auto whatIsThis = [&] {
+        press(alpha, Qt::RightButton);
+        releaseElsewhere(Qt::RightButton);
+    };
+    const struct {
+        const char *what;
+        std::function<void()> cutOff;
+        std::function<void()> then;
+        QStringList moved;
+    } rows[] = {
+        {"What is This? took the release; a drag on BETA",
+         whatIsThis,
+         [&] {
+             press(beta, Qt::LeftButton);
+             dragOn(beta);
+         },
+         {"BETA"}},
+        {"What is This? took the release; a drag from the plot",
+         whatIsThis,
+         [&] {
+             press(grey, Qt::LeftButton);
+             dragOn(grey);
+         },
+         {}},
+        {"What is This? took the release; a click on HALL, then Delete Room",
+         whatIsThis,
+         [&] {
+             clickAt(w, hall);
+             w.cmdDeleteRoom_Click();
+         },
+         {"HALL"}},
+        {"ALPHA held while the plot was hidden",
+         [&] {
+             press(alpha, Qt::LeftButton);
+             plot->hide();
+             plot->show();
+         },
+         [&] { dragOn(alpha); },
+         {}},
+        {"ALPHA held, then a move with no button",
+         [&] {
+             press(alpha, Qt::LeftButton);
+             send(plot, QEvent::MouseMove, alpha, Qt::NoButton, Qt::NoButton);
+         },
+         [&] { dragOn(alpha); },
+         {}},
+        {"ALPHA held while a box opened",
+         [&] {
+             press(alpha, Qt::LeftButton);
+             MsgBox(QStringLiteral("Please select a room"));
+             releaseElsewhere(Qt::LeftButton);
+         },
+         [&] { dragOn(alpha); },
+         {}},
+    };
+    for (const auto &r : rows) {
+        while (w.plan().upperBound() > 0)
+            w.plan().unloadLast();
+        const QMap<QString, QRect> rooms{{QStringLiteral("ALPHA"), {20, 20, 40, 40}},
+                                         {QStringLiteral("BETA"), {100, 20, 40, 40}},
+                                         {QStringLiteral("HALL"), {20, 100, 40, 40}}};
+        for (auto room = rooms.begin(); room != rooms.end(); ++room)
+            put(w, room.key(), room.value());
+        r.cutOff();
+        r.then();
+        QStringList moved;
+        for (int i = 1; i <= w.plan().upperBound(); ++i) {
+            if (w.txtRoom(i)->geometry() != rooms.value(w.plan().at(i).text))
+                moved << w.plan().at(i).text;
+        }
+        EXPECT_EQ(moved.join(", ").toStdString(), r.moved.join(", ").toStdString()) << r.what;
+    }
 }
 
 TEST_F(PlotTest, AClickRepaintsOnlyTheElementsWhoseColourChanges)
@@ -194,6 +363,44 @@ TEST_F(PlotTest, AClickRepaintsOnlyTheElementsWhoseColourChanges)
     clickAt(w, w.txtRoom(second)->geometry().center());
     QCoreApplication::processEvents();
     EXPECT_TRUE(watch.painted.isEmpty());
+}
+
+TEST_F(PlotTest, TheScreenShowsWhatEveryChangeRepaints)
+{
+    auto &w = plotInSight();
+    for (int cell = 0; cell < 100; ++cell)
+        put(w, QStringLiteral("R%1").arg(cell), {cell % 10 * 20, cell / 10 * 20, 20, 20});
+    click(w, 12);
+    expectShownAsPainted(w, "the plan as it opened");
+    int added = 0;
+    const struct {
+        const char *what;
+        std::function<void()> change;
+    } rows[] = {
+        {"a room added",
+         [&] {
+             added = put(w, QStringLiteral("NEW"), {210, 210, 30, 30});
+         }},
+        {"a click: the selection's old place and its new", [&] { click(w, added); }},
+        // Selected already: the press itself repaints nothing.
+        {"a room dragged: its old place and its new",
+         [&] {
+             drag(w, added, {40, 50});
+         }},
+        {"more changes at once than the plot repaints one by one",
+         [&] { w.plan().paintAll(1, selectedColour()); }},
+        {"Save clears the plan",
+         [&] {
+             GreatFengShuiModule &module = modGreatFengShui();
+             module.MainEntranceExists = module.BackEntranceExists = module.DoorExists = true;
+             w.Command2_Click();
+             ASSERT_EQ(w.plan().upperBound(), 0);
+         }},
+    };
+    for (const auto &r : rows) {
+        r.change();
+        expectShownAsPainted(w, r.what);
+    }
 }
 
 TEST_F(PlotTest, AssistiveTechnologyFindsEveryVisibleElement)
@@ -243,6 +450,55 @@ TEST_F(PlotTest, AssistiveTechnologyFindsEveryVisibleElement)
     while (w.plan().upperBound() > 0)
         w.plan().unloadLast();
     EXPECT_EQ(plot->childCount(), 0);
+}
+
+TEST_F(PlotTest, AReaderHearsOfElementsThatComeAndGo)
+{
+    // A reader listens from the start and never asks for a child.
+    auto &w = plotInSight();
+    const AccessibilityListener listener(&Heard::hear);
+    Heard::plot = w.picRoomLocation;
+    const auto select = [&w](int k) { click(w, k); };
+    const struct {
+        const char *what;
+        std::function<void()> action;
+        QStringList news;
+    } rows[] = {
+        {"Add Room", [&] { addRoom(w, QStringLiteral("KITCHEN"), "15", "10"); }, {"created 1"}},
+        {"a door",
+         [&] {
+             select(1);
+             inputAnswers = {QStringLiteral("1")};
+             w.cmdDoor_Click();
+             w.doorDialog().optSouth->setChecked(true);
+             w.cmdDoorDirectionOk_Click();
+             const FacingDialog &d = w.doorDialog();
+             (d.widthBox->isHidden() ? d.lengthBox : d.widthBox)->setText(QStringLiteral("2"));
+             w.cmdDoorOk_Click();
+         },
+         {"created 2"}},
+        {"Delete Room: the room is retired out of sight",
+         [&] {
+             select(1);
+             w.cmdDeleteRoom_Click();
+         },
+         {"hidden 1 invisible"}},
+        {"Save clears the plan",
+         [&] {
+             GreatFengShuiModule &module = modGreatFengShui();
+             module.MainEntranceExists = module.BackEntranceExists = module.DoorExists = true;
+             w.Command2_Click();
+         },
+         {"children changed plot"}},
+        {"Open brings the saved plan back", [&] { w.cmdOpen_Click(); }, {"children changed plot"}},
+    };
+    for (const auto &r : rows) {
+        Heard::news.clear();
+        r.action();
+        EXPECT_EQ(Heard::news.join(", ").toStdString(), r.news.join(", ").toStdString()) << r.what;
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(w.picRoomLocation)->childCount(), 2);
+    Heard::plot = nullptr;
 }
 
 TEST_F(PlotTest, ALargePlanOpensAndIsClickedDraggedAndSaved)

@@ -156,6 +156,84 @@ TEST(PlanIndex, NearHoldsEveryElementInTheArea)
     EXPECT_GE(plan.near({nan, 0, 10, 10}).size(), plan.near({-1e9, -1e9, 1e9, 1e9}).size());
 }
 
+TEST(PlanIndex, FollowsLoadsUnloadsMovesAndResizesOfEveryValue)
+{
+    // Places and sizes from a pixel to the largest a plan can hold, either
+    // sign; areas as small as a point and as large as everything.
+    const double extremes[] = {0, 15, -15, 4800, 1e5, -1e5, 2e7, -2e7, 16777216, 1e30, -3e38, 3e38};
+    for (quint32 seed = 1; seed <= 3; ++seed) {
+        QRandomGenerator random(seed);
+        const auto pick = [&random](int from, int to) {
+            return from + static_cast<int>(random.bounded(to - from + 1));
+        };
+        const auto value = [&] {
+            return pick(0, 3) == 0 ? extremes[pick(0, std::size(extremes) - 1)]
+                                   : pick(-400, 800) * 15.0;
+        };
+        const auto size = [&] {
+            return pick(0, 3) == 0 ? extremes[pick(0, std::size(extremes) - 1)]
+                                   : pick(0, 60) * 15.0;
+        };
+        Plan plan;
+        for (int step = 0; step < 400; ++step) {
+            const int n = plan.upperBound();
+            switch (pick(0, 9)) {
+            case 0: // Save's clearing
+                while (plan.upperBound() > 0)
+                    plan.unloadLast();
+                break;
+            case 1:
+            case 2:
+                for (int k = pick(1, 5); k > 0 && plan.upperBound() > 0; --k)
+                    plan.unloadLast();
+                break;
+            case 3:
+            case 4:
+                if (n > 0) {
+                    plan.setPosition(pick(1, n), value(), value());
+                    break;
+                }
+                [[fallthrough]];
+            case 5:
+                if (n > 0) {
+                    plan.setGeometry(pick(1, n), value(), value(), size(), size());
+                    break;
+                }
+                [[fallthrough]];
+            default:
+                for (int k = pick(1, 8); k > 0; --k)
+                    add(plan, value(), value(), size(), size());
+                break;
+            }
+            std::vector<TwipsArea> areas;
+            for (int a = 0; a < 4; ++a) {
+                const double left = value();
+                const double top = value();
+                areas.push_back({left, top, left + size(), top + size()});
+            }
+            areas.push_back({-3e38, -3e38, 3e38, 3e38});
+            for (const TwipsArea &area : areas) {
+                const std::vector<int> near = plan.near(area);
+                ASSERT_TRUE(near.empty() || (near.front() >= 0 && near.back() <= plan.upperBound()))
+                    << "an unloaded element, seed " << seed << " step " << step;
+                for (int i = 1; i <= plan.upperBound(); ++i) {
+                    const PlanElement &e = plan.at(i);
+                    const double right = static_cast<double>(e.left) + e.width;
+                    const double bottom = static_cast<double>(e.top) + e.height;
+                    const bool meets = std::min<double>(e.left, right) <= area.right &&
+                                       std::max<double>(e.left, right) >= area.left &&
+                                       std::min<double>(e.top, bottom) <= area.bottom &&
+                                       std::max<double>(e.top, bottom) >= area.top;
+                    if (meets && (e.width != 0 || e.height != 0)) {
+                        ASSERT_TRUE(std::binary_search(near.begin(), near.end(), i))
+                            << i << " missed, seed " << seed << " step " << step;
+                    }
+                }
+            }
+        }
+    }
+}
+
 TEST(Selection, TouchesOnlyTheElementsWhoseColourChanges)
 {
     Plan plan;
