@@ -148,15 +148,6 @@ Label *makeLabel(const QString &name, const QString &caption, QWidget *parent, d
     return label;
 }
 
-QLineEdit *makeBox(const QString &name, QWidget *parent, double left, double top, double width,
-                   double height)
-{
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setGeometry(twips::rect(left, top, width, height));
-    return box;
-}
-
 QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent, double left,
                         double top, double width, double height)
 {
@@ -227,8 +218,8 @@ void setupFacingDialog(FacingDialog &d, const FacingNames &n, QWidget *parent)
     d.facingFrame->hide();
 
     d.sizeFrame = makeFrame(latin(n.sizeFrame), latin(n.sizeCaption), parent, 120, 4200, 4935, 855);
-    d.widthBox = makeBox(latin(n.widthBox), d.sizeFrame, 240, 360, 1215, 285);
-    d.lengthBox = makeBox(latin(n.lengthBox), d.sizeFrame, 240, 360, 1215, 285);
+    d.widthBox = makeTextBox(latin(n.widthBox), d.sizeFrame, 240, 360, 1215, 285);
+    d.lengthBox = makeTextBox(latin(n.lengthBox), d.sizeFrame, 240, 360, 1215, 285);
     d.ok = makeButton(latin(n.ok), QStringLiteral("&OK"), d.sizeFrame, 2760, 300, 975, 375);
     d.ok->setToolTip(latin(n.tipOk));
     d.cancel =
@@ -269,11 +260,11 @@ void frmMainFengShuiBaguaUi::setupPlotSize()
                   fraArrangeRoom, 120, 120, 5055, 1215);
     Label31 =
         makeLabel(QStringLiteral("Label31"), QStringLiteral("Length"), Frame4, 120, 330, 615, 255);
-    txtPlotLength = makeBox(QStringLiteral("txtPlotLength"), Frame4, 780, 300, 1335, 285);
+    txtPlotLength = makeTextBox(QStringLiteral("txtPlotLength"), Frame4, 780, 300, 1335, 285);
     Label31->setBuddy(txtPlotLength);
     Label32 =
         makeLabel(QStringLiteral("Label32"), QStringLiteral("Width"), Frame4, 2520, 330, 615, 255);
-    txtPlotWidth = makeBox(QStringLiteral("txtPlotWidth"), Frame4, 3120, 300, 1335, 285);
+    txtPlotWidth = makeTextBox(QStringLiteral("txtPlotWidth"), Frame4, 3120, 300, 1335, 285);
     Label32->setBuddy(txtPlotWidth);
     cmdMesure = makeButton(QStringLiteral("cmdMesure"), QStringLiteral("&Reduced Scale Measure "),
                            Frame4, 120, 720, 2295, 375);
@@ -381,15 +372,16 @@ void frmMainFengShuiBaguaUi::setupNewRoomDialog()
                               fraArrangeRoom, 120, 5100, 4935, 1095);
     Label4 = makeLabel(QStringLiteral("Label4"), QStringLiteral("Name Of Room"), fraAddNewRoom, 120,
                        300, 1275, 255);
-    txtAddRoomName = makeBox(QStringLiteral("txtAddRoomName"), fraAddNewRoom, 1440, 270, 3375, 285);
+    txtAddRoomName =
+        makeTextBox(QStringLiteral("txtAddRoomName"), fraAddNewRoom, 1440, 270, 3375, 285);
     Label4->setBuddy(txtAddRoomName);
     Label3 = makeLabel(QStringLiteral("Label3"), QStringLiteral("Length"), fraAddNewRoom, 120, 690,
                        615, 255);
-    txtLength = makeBox(QStringLiteral("txtLength"), fraAddNewRoom, 780, 660, 975, 285);
+    txtLength = makeTextBox(QStringLiteral("txtLength"), fraAddNewRoom, 780, 660, 975, 285);
     Label3->setBuddy(txtLength);
     Label5 = makeLabel(QStringLiteral("Label5"), QStringLiteral("Width"), fraAddNewRoom, 1860, 690,
                        555, 255);
-    txtwidth = makeBox(QStringLiteral("txtwidth"), fraAddNewRoom, 2460, 660, 975, 285);
+    txtwidth = makeTextBox(QStringLiteral("txtwidth"), fraAddNewRoom, 2460, 660, 975, 285);
     Label5->setBuddy(txtwidth);
     cmdOK = makeButton(QStringLiteral("cmdOK"), QStringLiteral("&OK"), fraAddNewRoom, 3540, 630,
                        615, 345);

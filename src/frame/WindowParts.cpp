@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 
@@ -43,6 +44,15 @@ QGroupBox *makeFrame(const QString &name, const QString &caption, QWidget *paren
     frame->setObjectName(name);
     frame->setGeometry(twips::rect(left, top, width, height));
     return frame;
+}
+
+QLineEdit *makeTextBox(const QString &name, QWidget *parent, double left, double top, double width,
+                       double height, const QString &text)
+{
+    auto *box = new QLineEdit(text, parent);
+    box->setObjectName(name);
+    box->setGeometry(twips::rect(left, top, width, height));
+    return box;
 }
 
 void setTabChain(const QList<QWidget *> &widgets)

@@ -1,8 +1,8 @@
 #pragma once
 
 // Pieces the tool windows build the same way: the File menu from a table of
-// entries, a named push button wired to its handler, a named frame, and a tab
-// order given as one list.
+// entries, a named push button wired to its handler, a named frame and text
+// box, and a tab order given as one list.
 
 #include <QList>
 #include <QRect>
@@ -11,6 +11,7 @@
 #include <functional>
 
 class QGroupBox;
+class QLineEdit;
 class QMenu;
 class QPushButton;
 class QWidget;
@@ -39,6 +40,10 @@ QPushButton *makeButton(const QString &name, const QString &caption, QWidget *pa
 // A frame named and placed, its position in twips.
 QGroupBox *makeFrame(const QString &name, const QString &caption, QWidget *parent, double left,
                      double top, double width, double height);
+
+// A one-line text box named and placed, its position in twips.
+QLineEdit *makeTextBox(const QString &name, QWidget *parent, double left, double top, double width,
+                       double height, const QString &text = QString());
 
 // Tab moves through the widgets in the order listed.
 void setTabChain(const QList<QWidget *> &widgets);

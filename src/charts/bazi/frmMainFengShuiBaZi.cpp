@@ -66,18 +66,9 @@ Label *makeCaption(int index, const QString &caption, QWidget *parent, double le
     label->move(twips::point(left, top));
     label->adjustSize();
     if (width > 0)
-        label->resize(twips::toPixels(width), height > 0 ? twips::toPixels(height)
-                                                         : label->height());
+        label->resize(twips::toPixels(width),
+                      height > 0 ? twips::toPixels(height) : label->height());
     return label;
-}
-
-QLineEdit *makeBox(const QString &name, const QString &text, QWidget *parent, double left,
-                   double top, double width, double height)
-{
-    auto *box = new QLineEdit(text, parent);
-    box->setObjectName(name);
-    box->setGeometry(twips::rect(left, top, width, height));
-    return box;
 }
 
 // The text of a list entry or a box, read as a number the way the window
@@ -112,8 +103,8 @@ frmMainFengShuiBaZi::frmMainFengShuiBaZi() : Form(QString::fromLatin1(kName), Fo
     {
         const QRect place = Label1[7]->geometry();
         const QSize needed = Label1[7]->sizeHint().expandedTo(place.size());
-        Label1[7]->setGeometry(QRect(QPoint(0, 0), needed).translated(
-            place.center().x() - needed.width() / 2, place.y()));
+        Label1[7]->setGeometry(QRect(QPoint(0, 0), needed)
+                                   .translated(place.center().x() - needed.width() / 2, place.y()));
     }
 
     Label2 = new Label(
@@ -134,7 +125,7 @@ frmMainFengShuiBaZi::frmMainFengShuiBaZi() : Form(QString::fromLatin1(kName), Fo
                             360, 3360);
     setVerdana(Label1[3], 8.25, true);
     Label1[0] = makeCaption(0, QStringLiteral("Enter Name"), Frame1, 120, 885);
-    txtName = makeBox(QStringLiteral("txtName"), QString(), Frame1, 1920, 840, 3500, 285);
+    txtName = makeTextBox(QStringLiteral("txtName"), Frame1, 1920, 840, 3500, 285);
     Label1[0]->setBuddy(txtName);
 
     Label1[1] = makeCaption(1, QStringLiteral("Enter Date of Birth"), Frame1, 120, 1365);
@@ -163,9 +154,9 @@ frmMainFengShuiBaZi::frmMainFengShuiBaZi() : Form(QString::fromLatin1(kName), Fo
     m_person->setSexCheck({QStringLiteral("Please Select Your Gender"), nullptr});
     Label1[2]->setBuddy(optMale);
 
-    cmdCalculation = makeButton(QStringLiteral("cmdCalculation"), QStringLiteral("Analyze My Ba Zi"),
-                                this, twips::rect(2500, 3720, 5535, 375),
-                                [this] { cmdCalculation_Click(); });
+    cmdCalculation =
+        makeButton(QStringLiteral("cmdCalculation"), QStringLiteral("Analyze My Ba Zi"), this,
+                   twips::rect(2500, 3720, 5535, 375), [this] { cmdCalculation_Click(); });
     setVerdana(cmdCalculation, 8.25, true);
 
     Label37 = makeLinkLabel(QStringLiteral("Label37"), QString(), this);
@@ -179,8 +170,8 @@ frmMainFengShuiBaZi::frmMainFengShuiBaZi() : Form(QString::fromLatin1(kName), Fo
                           twips::rect(1320, 6600, 1215, 495), [this] { Command1_Click(); });
     Label1[4] = makeCaption(4, QStringLiteral("Enter Longitude of Birth Place (Degree Only)"), this,
                             135, 7230, 3825);
-    txtLongitude = makeBox(QStringLiteral("txtLongitude"), kDefaultLongitude, this, 4290, 7170,
-                           500, 300);
+    txtLongitude =
+        makeTextBox(QStringLiteral("txtLongitude"), this, 4290, 7170, 500, 300, kDefaultLongitude);
     Label1[4]->setBuddy(txtLongitude);
 
     setTabChain({txtName, birthDate().cboMonth(), birthDate().cboDate(), birthDate().cboYear(),
