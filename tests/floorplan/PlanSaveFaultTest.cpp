@@ -51,7 +51,6 @@ protected:
 // editor says the plan was not saved, and why, and keeps every element.
 TEST_F(PlanSaveFaultTest, ASaveThatRunsOutOfRoomKeepsTheOldFileAndThePlan)
 {
-    constexpr qint64 kNoLimit = qint64(1) << 40;
     const struct {
         const char *what;
         int moreRooms;
@@ -64,7 +63,7 @@ TEST_F(PlanSaveFaultTest, ASaveThatRunsOutOfRoomKeepsTheOldFileAndThePlan)
         {"small plan, nothing fits", 0, 0, "File too large"},
         {"small plan, part fits", 0, 64, "File too large"},
         {"plan larger than the write buffer", 800, 16 * 1024, "File too large"},
-        {"the old file cannot be replaced", 0, kNoLimit, "Input/output error", true},
+        {"the old file cannot be replaced", 0, kNoFileSizeLimit, "Input/output error", true},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);

@@ -25,6 +25,10 @@ enum class SizeSignal {
     Default, // a write past the limit ends the process
 };
 
+// A limit no test file reaches: the child's writes succeed, so a row can
+// fail a later step instead.
+inline constexpr qint64 kNoFileSizeLimit = qint64(1) << 40;
+
 // Runs work in a child whose files cannot grow beyond limitBytes. The work
 // runs synchronously and must not wait for events; a child that hangs is
 // ended after a few seconds.

@@ -33,7 +33,6 @@ protected:
 // the user is told, with the system's reason.
 TEST_F(ReportSaveFaultTest, ASaveThatRunsOutOfRoomKeepsTheOldReportAndSaysSo)
 {
-    constexpr qint64 kNoLimit = qint64(1) << 40;
     const struct {
         const char *what;
         int repeat;   // lines of report text
@@ -46,7 +45,7 @@ TEST_F(ReportSaveFaultTest, ASaveThatRunsOutOfRoomKeepsTheOldReportAndSaysSo)
         {"small report, nothing fits", 3, 0, "File too large"},
         {"small report, part fits", 3, 64, "File too large"},
         {"report larger than the write buffer", 800, 16 * 1024, "File too large"},
-        {"the old report cannot be replaced", 3, kNoLimit, "Input/output error", true},
+        {"the old report cannot be replaced", 3, kNoFileSizeLimit, "Input/output error", true},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
