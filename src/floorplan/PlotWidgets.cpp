@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace tessavo::floorplan {
 
@@ -126,7 +127,7 @@ PlotBox::PlotBox(const QString &name, QWidget *parent, const Plan &plan, Handler
     setVerdana(this, 8.25);
     installPlotAccessibility();
     // A modal window takes the release that would have ended a gesture.
-    connect(&ModalLoops::instance(), &ModalLoops::started, this, [this] { endGesture(); });
+    connect(&ModalLoops::instance(), &ModalLoops::started, this, [this] { cutOffGesture(); });
     // Element 0, the template, is loaded with the plan and never shown.
     for (int i = 0; i <= plan.upperBound(); ++i) {
         m_shown.push_back(ShownElement::of(plan.at(i)));
@@ -180,6 +181,9 @@ void PlotBox::elementChanged(int index, Plan::Change change)
         const bool outOfSight = stays && was.isDrawn() && !now.isDrawn();
         const bool renamed = stays && now.text() != was.text();
         const bool moved = stays && now.geometry() != was.geometry();
+        // Nobody drags what left the plot or stopped taking the mouse.
+        if (index == m_gesture.element && (vanished || !now.isEnabled()))
+            endGesture();
         // A vanishing element is told of while it is still a child.
         if (vanished)
             tellAssistiveTechnology(index, QAccessible::ObjectDestroyed);
@@ -399,7 +403,7 @@ bool PlotBox::event(QEvent *event)
 void PlotBox::hideEvent(QHideEvent *event)
 {
     // A hidden plot gets no release.
-    endGesture();
+    cutOffGesture();
     PictureBox::hideEvent(event);
 }
 
@@ -407,7 +411,7 @@ void PlotBox::mousePressEvent(QMouseEvent *event)
 {
     // With no other button down, any gesture still open lost its release.
     if ((event->buttons() & ~event->button()) == Qt::NoButton) {
-        endGesture();
+        cutOffGesture();
         const int k = elementAt(event->position().toPoint());
         // A disabled element takes no mouse; the plot behind it does.
         if (k > 0 && shown(k)->isEnabled())
@@ -430,7 +434,7 @@ void PlotBox::mousePressEvent(QMouseEvent *event)
 void PlotBox::mouseMoveEvent(QMouseEvent *event)
 {
     if (event->buttons() == Qt::NoButton)
-        endGesture();
+        cutOffGesture();
     // While a button is down the pressed element has the mouse, wherever it goes.
     int k = m_gesture.element;
     if (k == 0) {
@@ -468,6 +472,15 @@ void PlotBox::mouseReleaseEvent(QMouseEvent *event)
     // The drop: the element's mouse-up runs the overlap step.
     if (m_handlers.mouseUp)
         m_handlers.mouseUp(k);
+}
+
+void PlotBox::cutOffGesture()
+{
+    const Gesture was = std::exchange(m_gesture, Gesture());
+    // The plan changes by whole gestures only: a room left where a lost
+    // release found it would skip the overlap step of its drop.
+    if (was.dragged && m_handlers.dragTo)
+        m_handlers.dragTo(was.element, 0, 0);
 }
 
 QAccessibleInterface *PlotBox::accessibleElement(int index)

@@ -81,14 +81,16 @@ private:
 // with no other button down starts a new one on the element under the
 // pointer, or on none; a release the plot does not get (a modal window
 // took it, or it went elsewhere), a move with no button down, the plot
-// being hidden or a modal window opening end it without a drop.
+// being hidden or a modal window opening cut it off: there is no drop, and
+// an element it dragged goes back to where the press found it.
 class PlotBox : public PictureBox {
     Q_OBJECT
 public:
     struct Handlers {
         std::function<void(int index, Qt::MouseButton button)> mouseDown;
         std::function<void(int index, Qt::MouseButtons buttons)> mouseMove;
-        // Offset of the drag from where the button went down, twips.
+        // Offset of the drag from where the button went down, twips; a
+        // drag cut off goes back with an offset of 0, 0.
         std::function<void(int index, double dx, double dy)> dragTo;
         // The release, after a drag or without one.
         std::function<void(int index)> mouseUp;
@@ -110,6 +112,9 @@ public:
 
     PlotBox(const QString &name, QWidget *parent, const Plan &plan, Handlers handlers);
     ~PlotBox() override;
+
+    // For an owner that goes first: nothing reaches it after.
+    void dropHandlers() { m_handlers = Handlers(); }
 
     // Follows a change of the plan.
     void elementChanged(int index, Plan::Change change);
@@ -146,8 +151,10 @@ private:
         bool holding = false;
         bool dragged = false;
     };
-    // Cut off: no mouse-up, so no drop.
+    // Ended by its release: the drop follows.
     void endGesture() { m_gesture = Gesture(); }
+    // Ended without its release: no drop, and what it dragged goes back.
+    void cutOffGesture();
 
     void markDirty(const QRect &rect);
     // Loaded elements whose box meets the area, bottom first.

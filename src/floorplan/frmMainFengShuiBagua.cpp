@@ -136,8 +136,10 @@ frmMainFengShuiBagua::frmMainFengShuiBagua() : Form(QString::fromLatin1(kName), 
 
 frmMainFengShuiBagua::~frmMainFengShuiBagua()
 {
-    // The plot goes with its parent; the plan must not reach it after.
+    // The plot goes with its parent; neither it nor the plan may reach the
+    // other after.
     m_plan.setObserver({});
+    picRoomLocation->dropHandlers();
 }
 
 void frmMainFengShuiBagua::connectHandlers()

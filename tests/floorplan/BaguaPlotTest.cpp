@@ -268,6 +268,7 @@ TEST_F(PlotTest, AGestureCutOffEndsWithoutADrop)
         send(plot, QEvent::MouseMove, from + by, Qt::NoButton, Qt::LeftButton);
         send(plot, QEvent::MouseButtonRelease, from + by, Qt::LeftButton, Qt::NoButton);
     };
+    QRect retired;
     const auto whatIsThis = [&] {
         press(alpha, Qt::RightButton);
         releaseElsewhere(Qt::RightButton);
@@ -322,6 +323,55 @@ TEST_F(PlotTest, AGestureCutOffEndsWithoutADrop)
          },
          [&] { dragOn(alpha); },
          {}},
+        // A drag that loses its release goes back: left on BETA it would
+        // have skipped the overlap step.
+        {"ALPHA dragged onto BETA while a box opened",
+         [&] {
+             press(alpha, Qt::LeftButton);
+             send(plot, QEvent::MouseMove, beta, Qt::NoButton, Qt::LeftButton);
+             MsgBox(QStringLiteral("Please select a room"));
+             releaseElsewhere(Qt::LeftButton);
+         },
+         [] {},
+         {}},
+        // Off the plot it keeps its retired place; the drag would bring it back.
+        {"ALPHA held while Delete Room took it off the plot",
+         [&] {
+             press(alpha, Qt::LeftButton);
+             w.cmdDeleteRoom_Click();
+             retired = w.txtRoom(1)->geometry();
+         },
+         [&] {
+             dragOn(alpha);
+             EXPECT_EQ(w.txtRoom(1)->geometry(), retired);
+         },
+         {"ALPHA"}},
+        {"ALPHA dragged while the plot was hidden",
+         [&] {
+             press(alpha, Qt::LeftButton);
+             send(plot, QEvent::MouseMove, grey, Qt::NoButton, Qt::LeftButton);
+             plot->hide();
+             plot->show();
+         },
+         [] {},
+         {}},
+        {"ALPHA dragged, its release lost, then a move with no button",
+         [&] {
+             press(alpha, Qt::LeftButton);
+             send(plot, QEvent::MouseMove, grey, Qt::NoButton, Qt::LeftButton);
+         },
+         [&] { send(plot, QEvent::MouseMove, grey, Qt::NoButton, Qt::NoButton); },
+         {}},
+        {"ALPHA dragged, its release lost, then a drag on BETA",
+         [&] {
+             press(alpha, Qt::LeftButton);
+             send(plot, QEvent::MouseMove, grey, Qt::NoButton, Qt::LeftButton);
+         },
+         [&] {
+             press(beta, Qt::LeftButton);
+             dragOn(beta);
+         },
+         {"BETA"}},
     };
     for (const auto &r : rows) {
         while (w.plan().upperBound() > 0)
