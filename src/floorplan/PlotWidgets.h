@@ -151,7 +151,8 @@ private:
         bool holding = false;
         bool dragged = false;
     };
-    // Ended by its release: the drop follows.
+    // Ended with nothing to put back: by its release, which the drop
+    // follows, or with its element off the plot.
     void endGesture() { m_gesture = Gesture(); }
     // Ended without its release: no drop, and what it dragged goes back.
     void cutOffGesture();
