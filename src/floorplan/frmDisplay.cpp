@@ -40,16 +40,6 @@ QGroupBox *makeDarkFrame(const QString &name, const QString &caption, QWidget *p
     return frame;
 }
 
-Label *makeLabel(const QString &name, const QString &caption, QWidget *parent, double left,
-                 double top, double width, double height)
-{
-    auto *label = new Label(name, caption, parent);
-    label->setGeometry(twips::rect(left, top, width, height));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(true);
-    return label;
-}
-
 // What a control keeps of a twips value: whole screen pixels.
 double settled(double value)
 {
@@ -119,7 +109,7 @@ frmDisplay::frmDisplay() : Form(QString::fromLatin1(kName), FormKind::Child)
     Picture2->setGeometry(twips::rect(4920, 240, 3375, 4850));
     setVerdana(Picture2, 8.25);
     setBackground(Picture2, kLegendBack);
-    Label1 = makeLabel(QStringLiteral("Label1"),
+    Label1 = makeText(QStringLiteral("Label1"),
                        QStringLiteral("The adjacent chart projects the nine guas namely"),
                        Picture2, 240, 30, 3015, 435);
     setForeground(Label1, kLegendNote);
@@ -128,7 +118,7 @@ frmDisplay::frmDisplay() : Form(QString::fromLatin1(kName), FormKind::Child)
         const BaguaPart &part = baguaPart(k);
         const double top = kLegendTops[static_cast<std::size_t>(k)];
         const double height = (k == 6 ? 2 : 1) * 240.0;
-        Label *line = makeLabel(part.legendName, part.legendLine, Picture2, kLegendLeft, top,
+        Label *line = makeText(part.legendName, part.legendLine, Picture2, kLegendLeft, top,
                                 kLegendWidth, height);
         setVerdana(line, 8.25, true);
         setForeground(line, part.legendText);
@@ -138,7 +128,7 @@ frmDisplay::frmDisplay() : Form(QString::fromLatin1(kName), FormKind::Child)
             setBackground(line, menuText);
         legendLines[static_cast<std::size_t>(k)] = line;
     }
-    Label11 = makeLabel(QStringLiteral("Label11"),
+    Label11 = makeText(QStringLiteral("Label11"),
                         QStringLiteral("Hold the Mouse Pointer On The Bagua Part To Know The Part's "
                                        "Name And Click On The Part To Know More."),
                         Picture2, kLegendLeft, 3480, kLegendWidth, 810);

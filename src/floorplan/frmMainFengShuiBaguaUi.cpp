@@ -140,23 +140,6 @@ QString latin(const char *text)
     return QString::fromLatin1(text);
 }
 
-Label *makeLabel(const QString &name, const QString &caption, QWidget *parent, double left,
-                 double top, double width, double height)
-{
-    auto *label = new Label(name, caption, parent);
-    label->setGeometry(twips::rect(left, top, width, height));
-    return label;
-}
-
-QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent, double left,
-                        double top, double width, double height)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(twips::rect(left, top, width, height));
-    return button;
-}
-
 // The size boxes take digits, the point and Backspace; "/" has a message of
 // its box's own.
 void addKeyFilter(QLineEdit *box, const QString &slashMessage)

@@ -1,5 +1,6 @@
 #include "frame/WindowParts.h"
 
+#include "platform/Controls.h"
 #include "platform/Form.h"
 #include "platform/Twips.h"
 
@@ -27,13 +28,38 @@ QMenu *addFileMenu(Form *window, const QList<MenuEntry> &entries, const QString 
     return menu;
 }
 
+Label *makeLabel(const QString &name, const QString &caption, QWidget *parent, double left,
+                 double top, double width, double height, Qt::Alignment alignment)
+{
+    auto *label = new Label(name, caption, parent);
+    label->setGeometry(twips::rect(left, top, width, height));
+    label->setAlignment(alignment);
+    return label;
+}
+
+Label *makeText(const QString &name, const QString &caption, QWidget *parent, double left,
+                double top, double width, double height)
+{
+    Label *label =
+        makeLabel(name, caption, parent, left, top, width, height, Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent, double left,
+                        double top, double width, double height)
+{
+    return makeButton(name, caption, parent, twips::rect(left, top, width, height), {});
+}
+
 QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent,
                         const QRect &geometry, std::function<void()> onClick)
 {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setGeometry(geometry);
-    QObject::connect(button, &QPushButton::clicked, button, std::move(onClick));
+    if (onClick)
+        QObject::connect(button, &QPushButton::clicked, button, std::move(onClick));
     return button;
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 
 // Pieces the tool windows build the same way: the File menu from a table of
-// entries, a named push button wired to its handler, a named frame and text
-// box, and a tab order given as one list.
+// entries, named labels, push buttons, frames and text boxes placed in twips,
+// and a tab order given as one list.
 
 #include <QList>
+#include <Qt>
 #include <QRect>
 #include <QString>
 
@@ -19,6 +20,7 @@ class QWidget;
 namespace tessavo {
 
 class Form;
+class Label;
 
 struct MenuEntry {
     const char *name;
@@ -32,6 +34,19 @@ struct MenuEntry {
 QMenu *addFileMenu(Form *window, const QList<MenuEntry> &entries,
                    const QString &name = QStringLiteral("mnuFile"),
                    const QString &caption = QStringLiteral("&File"));
+
+// A label named and placed, its position in twips.
+Label *makeLabel(const QString &name, const QString &caption, QWidget *parent, double left,
+                 double top, double width, double height,
+                 Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+
+// A label of several lines of text, read from the top.
+Label *makeText(const QString &name, const QString &caption, QWidget *parent, double left,
+                double top, double width, double height);
+
+// A push button named and placed, its position in twips.
+QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent, double left,
+                        double top, double width, double height);
 
 // A push button named and placed (geometry in pixels) whose click runs onClick.
 QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent,

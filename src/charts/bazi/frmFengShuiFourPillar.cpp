@@ -36,14 +36,6 @@ constexpr std::array<PillarControls, 4> kPillarControls = {{
 
 const QColor kRed(255, 0, 0);
 
-Label *makeLabel(const QString &name, const QString &caption, QWidget *parent, double left,
-                 double top, double width, double height)
-{
-    auto *label = new Label(name, caption, parent);
-    label->setGeometry(twips::rect(left, top, width, height));
-    return label;
-}
-
 } // namespace
 
 frmFengShuiFourPillar::frmFengShuiFourPillar() : Form(QString::fromLatin1(kName), FormKind::Child)

@@ -23,26 +23,6 @@ namespace {
 const QColor kNavy(0, 0, 128);
 const QColor kMaroon(128, 0, 0);
 
-Label *makeLabel(const QString &name, const QString &caption, QWidget *parent, double left,
-                 double top, double width, double height,
-                 Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    auto *label = new Label(name, caption, parent);
-    label->setGeometry(twips::rect(left, top, width, height));
-    label->setAlignment(alignment);
-    return label;
-}
-
-// A label of several lines of text, read from the top.
-Label *makeText(const QString &name, const QString &caption, QWidget *parent, double left,
-                double top, double width, double height)
-{
-    Label *label =
-        makeLabel(name, caption, parent, left, top, width, height, Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(true);
-    return label;
-}
-
 QWidget *makePage(const QString &name)
 {
     auto *page = new QWidget;

@@ -2,6 +2,7 @@
 
 #include "frame/HelpMenu.h"
 #include "frame/modRTB.h"
+#include "frame/WindowParts.h"
 #include "platform/Controls.h"
 #include "platform/RichTextBox.h"
 #include "platform/Services.h"
@@ -39,15 +40,6 @@ QString withDefaultExtension(const QString &path)
     return path + u'.' + kDefaultExtension;
 }
 
-QPushButton *makeButton(const QString &name, const QString &caption, const QPointF &at,
-                        QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(twips::rect(at.x(), at.y(), kButtonWidth, kButtonHeight));
-    return button;
-}
-
 } // namespace
 
 ReportWindow::ReportWindow(const ReportWindowConfig &config)
@@ -68,8 +60,10 @@ ReportWindow::ReportWindow(const ReportWindowConfig &config)
     RTB->setGeometry(
         twips::rect(config.rtb.x(), config.rtb.y(), config.rtb.width(), config.rtb.height()));
 
-    cmdPrint = makeButton(QStringLiteral("cmdPrint"), QStringLiteral("&Print"), config.print, this);
-    cmdSave = makeButton(QStringLiteral("cmdSave"), QStringLiteral("&Save"), config.save, this);
+    cmdPrint = makeButton(QStringLiteral("cmdPrint"), QStringLiteral("&Print"), this,
+                          config.print.x(), config.print.y(), kButtonWidth, kButtonHeight);
+    cmdSave = makeButton(QStringLiteral("cmdSave"), QStringLiteral("&Save"), this, config.save.x(),
+                         config.save.y(), kButtonWidth, kButtonHeight);
     setTabOrder(RTB, cmdPrint);
     setTabOrder(cmdPrint, cmdSave);
 
