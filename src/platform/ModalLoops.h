@@ -12,7 +12,7 @@
 //  - a box whose window goes (is hidden or deleted) closes as if cancelled;
 //  - the handlers that then unwind ask nothing more: until control is back
 //    in the event loop, every further box answers as cancelled at once
-//    (modalCutOff).
+//    (ModalLoops::cutOff).
 //
 // Whatever holds a mouse gesture listens to ModalLoops::started: a modal
 // window takes the release that would have ended it.
@@ -28,9 +28,6 @@ class ModalLoops : public QObject {
     Q_OBJECT
 public:
     static ModalLoops &instance();
-
-    // Modal loops running now, the outermost counted too.
-    int depth() const { return m_depth; }
 
     // True from the moment a box closed because its window went until
     // control is back in an event loop.
