@@ -25,13 +25,12 @@ template <class Step> void ignoringErrors(Step step)
     }
 }
 
+} // namespace
+
 bool companionFilePresent()
 {
-    const QString folder = services().programFolder ? services().programFolder->path() : QString();
-    return QFileInfo(folder + QStringLiteral("/Bmp2Jpeg.dll")).isFile();
+    return QFileInfo(programFolderPath() + QStringLiteral("/Bmp2Jpeg.dll")).isFile();
 }
-
-} // namespace
 
 void GenerateBaguaChart(Plan &txtRoom, Form *editor)
 {

@@ -11,6 +11,10 @@ namespace floorplan {
 
 class Plan;
 
+// Whether the picture converter that the chart needs stands in the
+// program's folder.
+bool companionFilePresent();
+
 // Whitens every element of the plan, finds the rooms' box, lays the nine
 // parts over it in frmDisplay, then hides the editor and shows the chart.
 // Refuses, with a message, when the companion file is missing, when the plan

@@ -15,7 +15,6 @@
 #include "platform/Text.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -93,11 +92,14 @@ const char *const kCompass[4][4] = {
     {"E", "W", "N", "S"},
 };
 
-const QString kCompanionFile = QStringLiteral("Bmp2Jpeg.dll");
-
 QString latin(const char *text)
 {
     return QString::fromLatin1(text);
+}
+
+void inform(const QString &text)
+{
+    MsgBox(text, MsgButtons::Ok, MsgIcon::Information);
 }
 
 } // namespace
@@ -192,19 +194,10 @@ void frmMainFengShuiBagua::elementChanged(int index, Plan::Change change)
 
 // ---- Load and unload -------------------------------------------------------
 
-bool frmMainFengShuiBagua::companionFilePresent(const QString &separator) const
-{
-    const QString folder = services().programFolder ? services().programFolder->path() : QString();
-    QString path = folder + separator + kCompanionFile;
-    // The folder and the name are joined as the platform joins them.
-    path = QDir::fromNativeSeparators(path.replace(QLatin1Char('\\'), QLatin1Char('/')));
-    return QFileInfo(path).isFile();
-}
-
 void frmMainFengShuiBagua::Form_Load()
 {
     RemindUpdateCheck();
-    if (!companionFilePresent(QStringLiteral("\\"))) {
+    if (!companionFilePresent()) {
         MsgBox(QStringLiteral("Required File Is Missing") + QChar(13) +
                    QStringLiteral("Please Reinstall Software"),
                MsgButtons::Ok, MsgIcon::Critical);
@@ -455,9 +448,6 @@ void frmMainFengShuiBagua::txtRoom_MouseUp(int Index)
 void frmMainFengShuiBagua::Command2_Click()
 {
     GreatFengShuiModule &module = modGreatFengShui();
-    const auto inform = [](const QString &text) {
-        MsgBox(text, MsgButtons::Ok, MsgIcon::Information);
-    };
     if (!module.MainEntranceExists)
         return inform(QStringLiteral("Please create Main Entrance"));
     if (!module.BackEntranceExists &&
@@ -482,9 +472,8 @@ void frmMainFengShuiBagua::Command2_Click()
         return;
 
     // The plan is cleared only once it is safely on disk.
-    const QString folder = services().programFolder ? services().programFolder->path() : QString();
     QString error;
-    if (!writePlanFile(planFilePath(folder), planRecords(m_plan), &error)) {
+    if (!writePlanFile(planFilePath(programFolderPath()), planRecords(m_plan), &error)) {
         MsgBox(QStringLiteral("The Plot Chart could not be saved: ") + error +
                    QStringLiteral("\r\nYour chart is still here; nothing was changed."),
                MsgButtons::Ok, MsgIcon::Critical);
@@ -512,16 +501,12 @@ void frmMainFengShuiBagua::mnuSave_Click()
 
 void frmMainFengShuiBagua::cmdOpen_Click()
 {
-    const auto inform = [](const QString &text) {
-        MsgBox(text, MsgButtons::Ok, MsgIcon::Information);
-    };
     if (lblWidthMesure->text().isEmpty() || lblLengthMesure->text().isEmpty()) {
         inform(QStringLiteral("Please reduced scale measure"));
         txtPlotLength->setFocus();
         return;
     }
-    const QString folder = services().programFolder ? services().programFolder->path() : QString();
-    const QString path = planFilePath(folder);
+    const QString path = planFilePath(programFolderPath());
     if (!QFileInfo(path).isFile())
         return inform(QStringLiteral("You did not save any structure of plot"));
     GreatFengShuiModule &module = modGreatFengShui();

@@ -104,7 +104,6 @@ private:
     bool placeOnHighlightedRooms(const FacingDialog &dialog, const QString &text, int perRoom,
                                  qint16 GreatFengShuiModule::*lastIndex);
     void setToggleCaption(QPushButton *toggle, const QString &caption);
-    bool companionFilePresent(const QString &separator) const;
 
     Plan m_plan;
     double m_dragStartLeft = 0;

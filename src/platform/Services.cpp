@@ -11,6 +11,12 @@ Services &services()
     return instance;
 }
 
+QString programFolderPath()
+{
+    const auto &folder = services().programFolder;
+    return folder ? folder->path() : QString();
+}
+
 void ClipboardService::clear()
 {
     clearMode(ClipboardMode::Clipboard);

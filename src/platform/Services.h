@@ -123,6 +123,9 @@ public:
     virtual QString path() = 0;
 };
 
+// The program's folder; empty while no folder service is in place.
+QString programFolderPath();
+
 class ScreenInfo {
 public:
     virtual ~ScreenInfo() = default;
