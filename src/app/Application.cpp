@@ -43,7 +43,7 @@ void setUpApplication(QApplication &app)
     catchFileSizeSignal();
     // Only UnloadAllForms ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
-    installEnterPressesButtons(&app);
+    installButtonKeys(&app);
     // Every window is laid out for this font, in the tests as for the user.
     QFont font(QStringLiteral("Verdana"));
     font.setPointSizeF(8.25);

@@ -7,6 +7,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShortcutEvent>
 
 namespace tessavo {
 
@@ -35,7 +36,8 @@ void Label::mousePressEvent(QMouseEvent *event)
 
 void Label::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->pos());
+    const bool click =
+        m_pressed && event->button() == Qt::LeftButton && rect().contains(event->pos());
     m_pressed = false;
     event->accept();
     if (click)
@@ -122,16 +124,29 @@ bool KeyPressHook::eventFilter(QObject *watched, QEvent *event)
 
 namespace {
 
-class EnterPressesButton : public QObject {
+// The keys that press a button, in every window: Enter on the focused
+// button, as Space does (the toolkit does so only in dialogs), and the
+// button's mnemonic, at once. The toolkit's own mnemonic press clicks from
+// a timer a tenth of a second later, and timers run inside any box opened
+// meanwhile: a mouse click on a command just after the key would have the
+// key's click run inside the command's question.
+class ButtonKeys : public QObject {
 public:
     using QObject::QObject;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        const auto *key = static_cast<QKeyEvent *>(event);
+        if (event->type() == QEvent::KeyPress)
+            return enterPressed(watched, static_cast<QKeyEvent *>(event));
+        if (event->type() == QEvent::Shortcut)
+            return mnemonicPressed(watched, static_cast<QShortcutEvent *>(event));
+        return false;
+    }
+
+private:
+    static bool enterPressed(QObject *watched, const QKeyEvent *key)
+    {
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         // Held down, Enter presses the button once, and Ctrl+Enter and the
         // like stay free for shortcuts.
@@ -146,13 +161,29 @@ protected:
         button->click();
         return true;
     }
+
+    // A shortcut that reaches a button is the button's own mnemonic. One
+    // that two controls of the window share only moves the focus, which the
+    // toolkit does itself.
+    static bool mnemonicPressed(QObject *watched, const QShortcutEvent *shortcut)
+    {
+        auto *button = qobject_cast<QAbstractButton *>(watched);
+        if (!button || shortcut->isAmbiguous())
+            return false;
+        if (button->isEnabled()) {
+            if (button->focusPolicy() != Qt::NoFocus)
+                button->setFocus(Qt::ShortcutFocusReason);
+            button->click();
+        }
+        return true;
+    }
 };
 
 } // namespace
 
-void installEnterPressesButtons(QCoreApplication *app)
+void installButtonKeys(QCoreApplication *app)
 {
-    app->installEventFilter(new EnterPressesButton(app));
+    app->installEventFilter(new ButtonKeys(app));
 }
 
 void setVerdana(QWidget *widget, double points, bool bold)

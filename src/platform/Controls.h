@@ -98,10 +98,12 @@ private:
     std::function<bool(QKeyEvent *)> m_keyPress;
 };
 
-// From here on, Enter (either key) on a command button that has the focus
-// presses it, as Space does, in every window: the toolkit does so only for
-// the buttons of dialogs.
-void installEnterPressesButtons(QCoreApplication *app);
+// From here on, in every window, Enter (either key) on a command button
+// that has the focus presses it, as Space does (the toolkit does so only
+// for the buttons of dialogs), and the mnemonic of a button, option button
+// or check box moves the focus to it and clicks it at once, with no delay
+// in which another command could run first.
+void installButtonKeys(QCoreApplication *app);
 
 // Sets a widget's font to Verdana at the given size, bold or not.
 void setVerdana(QWidget *widget, double points, bool bold = false);

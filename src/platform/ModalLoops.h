@@ -2,9 +2,10 @@
 
 // The program's own modal loops: a message box, the Save As dialog, the
 // input box, a window shown modally. While one runs, events go on (timers
-// among them, such as the delayed click of a button pressed by its
-// mnemonic), so a handler may unload a window whose own handler waits on the
-// stack below the box. Three rules keep that safe:
+// among them), so a handler may unload a window whose own handler waits on
+// the stack below the box. (No key clicks late inside a box: Enter and the
+// mnemonics press their buttons at once, installButtonKeys.) Three rules
+// keep that safe:
 //
 //  - an unloaded window is deleted only once every modal loop has ended
 //    (afterModalLoops), so the handler below a box returns into a live,

@@ -1,7 +1,8 @@
-// Exit pressed by its mnemonic just before a tool's command opens a box: the
-// delayed click of Exit lands inside the box's loop. The main window and the
-// tool go, the box goes with them as if answered, the closing screen shows,
-// and nothing is freed twice nor used after it was freed.
+// Exit just before or while a tool's command opens a box. Pressed by its
+// mnemonic, Exit runs at once, before the command can be clicked; run
+// inside the box's loop, it takes the box with the windows as if answered.
+// Either way the closing screen shows, and nothing is freed twice nor used
+// after it was freed.
 
 #include "ToolWindowFixture.h"
 
@@ -15,6 +16,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <functional>
+#include <string>
 
 using namespace tessavo;
 using namespace tessavo::test;
@@ -39,61 +43,85 @@ protected:
 
 } // namespace
 
-TEST_F(ExitDuringBoxTest, ExitByItsMnemonicWhileABoxIsOpen)
+TEST_F(ExitDuringBoxTest, ExitWhileACommandOpensItsBox)
 {
     const struct {
         int tool;
         const char *button;
         const char *window;
-    } rows[] = {
-        {0, "cmdProceed", "frmMainFengShuiKuaNumber"},       // "Please enter your name"
-        {4, "cmdSavePicture", "frmMainFengShuiBagua"},       // Generate Bagua Chart, empty plan
-        {4, "cmdFrontEntrence", "frmMainFengShuiBagua"},     // no room selected
+    } tools[] = {
+        {0, "cmdProceed", "frmMainFengShuiKuaNumber"},   // "Please enter your name"
+        {4, "cmdSavePicture", "frmMainFengShuiBagua"},   // Generate Bagua Chart, empty plan
+        {4, "cmdFrontEntrence", "frmMainFengShuiBagua"}, // no room selected
     };
-    for (const auto &r : rows) {
-        FormRegistry::instance().reset();
-        flushDeletes();
-        showMainWindow();
-        const QPointer<MDI> main(mdi);
-        main->cmdCallMainForm_Click(r.tool);
-        Form *tool = FormRegistry::instance().find(QString::fromLatin1(r.window));
-        ASSERT_NE(tool, nullptr) << r.button;
-        const QPointer<Form> toolAlive(tool);
-        auto *button = tool->findChild<QPushButton *>(QString::fromLatin1(r.button));
-        ASSERT_NE(button, nullptr) << r.button;
+    const struct {
+        const char *what;
+        bool boxOpens;
+        std::function<void(MDI *main, QPushButton *command)> act;
+    } ways[] = {
+        // The mnemonic clicks at once: Exit has run before the mouse comes
+        // down, and the command is gone with its window.
+        {"Alt+E, then at once the command", false,
+         [](MDI *main, QPushButton *command) {
+             QTest::keyClick(main, Qt::Key_E, Qt::AltModifier);
+             if (command->isVisible())
+                 QTest::mouseClick(command, Qt::LeftButton);
+         }},
+        // Whatever runs inside the command's box and ends the program:
+        // the box goes with its window, as if answered.
+        {"Exit inside the command's box", true,
+         [](MDI *main, QPushButton *command) {
+             QTimer::singleShot(40, main, [main] {
+                 main->findChild<QPushButton *>(QStringLiteral("cmdExit"))->click();
+             });
+             QTest::mouseClick(command, Qt::LeftButton);
+         }},
+    };
+    for (const auto &way : ways) {
+        for (const auto &r : tools) {
+            SCOPED_TRACE(std::string(way.what) + ", " + r.button);
+            FormRegistry::instance().reset();
+            flushDeletes();
+            showMainWindow();
+            const QPointer<MDI> main(mdi);
+            main->cmdCallMainForm_Click(r.tool);
+            Form *tool = FormRegistry::instance().find(QString::fromLatin1(r.window));
+            ASSERT_NE(tool, nullptr);
+            const QPointer<Form> toolAlive(tool);
+            auto *button = tool->findChild<QPushButton *>(QString::fromLatin1(r.button));
+            ASSERT_NE(button, nullptr);
 
-        bool boxOfMainWindow = false;
-        bool rescued = false;
-        QTimer::singleShot(20, [&] {
-            QWidget *box = QApplication::activeModalWidget();
-            boxOfMainWindow = box && box->parentWidget() == main;
-        });
-        // A box that never closes fails the row instead of hanging it.
-        QTimer rescue;
-        rescue.setSingleShot(true);
-        QObject::connect(&rescue, &QTimer::timeout, [&] {
-            if (auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-                rescued = true;
-                box->reject();
-            }
-        });
-        rescue.start(3000);
+            bool boxOfMainWindow = false;
+            bool rescued = false;
+            QTimer::singleShot(20, [&] {
+                QWidget *box = QApplication::activeModalWidget();
+                boxOfMainWindow = box && box->parentWidget() == main;
+            });
+            // A box that never closes fails the row instead of hanging it.
+            QTimer rescue;
+            rescue.setSingleShot(true);
+            QObject::connect(&rescue, &QTimer::timeout, [&] {
+                if (auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                    rescued = true;
+                    box->reject();
+                }
+            });
+            rescue.start(3000);
 
-        // Alt+E presses Exit after a short delay; the command opens its box
-        // before that.
-        QTest::keyClick(main, Qt::Key_E, Qt::AltModifier);
-        QTest::mouseClick(button, Qt::LeftButton);
+            way.act(main, button);
+            QTest::qWait(60);
 
-        EXPECT_TRUE(boxOfMainWindow) << r.button;
-        EXPECT_FALSE(rescued) << r.button;
-        EXPECT_FALSE(isLoaded<MDI>()) << r.button;
-        EXPECT_FALSE(FormRegistry::instance().isLoaded(QString::fromLatin1(r.window))) << r.button;
-        EXPECT_TRUE(isLoaded<frmNagScreen2>() && form<frmNagScreen2>().Visible()) << r.button;
-        EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << r.button;
-        // The windows that went are deleted once the event loop takes over.
-        QCoreApplication::processEvents();
-        flushDeletes();
-        EXPECT_TRUE(main.isNull()) << r.button;
-        EXPECT_TRUE(toolAlive.isNull()) << r.button;
+            EXPECT_EQ(boxOfMainWindow, way.boxOpens);
+            EXPECT_FALSE(rescued);
+            EXPECT_FALSE(isLoaded<MDI>());
+            EXPECT_FALSE(FormRegistry::instance().isLoaded(QString::fromLatin1(r.window)));
+            EXPECT_TRUE(isLoaded<frmNagScreen2>() && form<frmNagScreen2>().Visible());
+            EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+            // The windows that went are deleted once the event loop takes over.
+            QCoreApplication::processEvents();
+            flushDeletes();
+            EXPECT_TRUE(main.isNull());
+            EXPECT_TRUE(toolAlive.isNull());
+        }
     }
 }

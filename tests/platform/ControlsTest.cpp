@@ -10,6 +10,7 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 using namespace tessavo;
@@ -20,14 +21,15 @@ TEST(FocusHook, LostFocusOnlyWhenTheFocusMovesWithinTheProgram)
         Qt::FocusReason reason;
         int lost;
     };
-    const Row rows[] = {{Qt::TabFocusReason, 1},     {Qt::MouseFocusReason, 1},
-                        {Qt::OtherFocusReason, 1},   {Qt::BacktabFocusReason, 1},
+    const Row rows[] = {{Qt::TabFocusReason, 1},          {Qt::MouseFocusReason, 1},
+                        {Qt::OtherFocusReason, 1},        {Qt::BacktabFocusReason, 1},
                         {Qt::ActiveWindowFocusReason, 0}, {Qt::PopupFocusReason, 0}};
     for (const Row &row : rows) {
         QLineEdit box;
         int got = 0;
         int lost = 0;
-        new FocusHook(&box, [&] { ++got; }, [&] { ++lost; });
+        new FocusHook(
+            &box, [&] { ++got; }, [&] { ++lost; });
         QFocusEvent in(QEvent::FocusIn, row.reason);
         QApplication::sendEvent(&box, &in);
         QFocusEvent out(QEvent::FocusOut, row.reason);
@@ -99,4 +101,57 @@ TEST(EnterPressesButtons, OtherControlsKeepTheirEnter)
     EXPECT_EQ(returns, 1);
     EXPECT_FALSE(check->isChecked());
     EXPECT_EQ(clicks, 0);
+}
+
+// A mnemonic clicks its button while the key is handled, never from a timer
+// afterwards: a command clicked just after the key cannot run first and have
+// the key's click arrive inside its box.
+TEST(MnemonicsPressAtOnce, TheButtonIsClickedBeforeTheKeyReturns)
+{
+    struct Row {
+        const char *what;
+        Qt::Key key;
+        int saveClicks;
+        bool northChecked;
+        bool keepChecked;
+        const char *focus; // the control that has the focus after the key
+    };
+    const Row rows[] = {
+        {"a command button", Qt::Key_S, 1, false, false, "Save"},
+        {"an option button", Qt::Key_N, 0, true, false, "North"},
+        {"a check box", Qt::Key_K, 0, false, true, "Keep"},
+        // Shared by two buttons, the key only moves the focus between them.
+        {"a mnemonic two buttons share", Qt::Key_D, 0, false, false, "Delete Room"},
+        {"a disabled button's", Qt::Key_X, 0, false, false, "Save"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.what);
+        QWidget window;
+        auto *save = new QPushButton(QStringLiteral("&Save"), &window);
+        auto *north = new QRadioButton(QStringLiteral("&North"), &window);
+        auto *keep = new QCheckBox(QStringLiteral("&Keep"), &window);
+        auto *deleteRoom = new QPushButton(QStringLiteral("&Delete Room"), &window);
+        auto *deleteDoor = new QPushButton(QStringLiteral("&Delete Door"), &window);
+        auto *exit = new QPushButton(QStringLiteral("E&xit"), &window);
+        exit->setEnabled(false);
+        int saves = 0;
+        int deletes = 0;
+        QObject::connect(save, &QPushButton::clicked, [&] { ++saves; });
+        QObject::connect(deleteRoom, &QPushButton::clicked, [&] { ++deletes; });
+        QObject::connect(deleteDoor, &QPushButton::clicked, [&] { ++deletes; });
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        save->setFocus();
+        QTest::keyClick(&window, row.key, Qt::AltModifier);
+        // Nothing more runs before the checks: no event is processed.
+        EXPECT_EQ(saves, row.saveClicks);
+        EXPECT_EQ(deletes, 0);
+        EXPECT_EQ(north->isChecked(), row.northChecked);
+        EXPECT_EQ(keep->isChecked(), row.keepChecked);
+        auto *focused = qobject_cast<QAbstractButton *>(QApplication::focusWidget());
+        ASSERT_NE(focused, nullptr);
+        EXPECT_EQ(focused->text().remove(QLatin1Char('&')), QString::fromLatin1(row.focus));
+        QTest::qWait(150);
+        EXPECT_EQ(saves, row.saveClicks) << "a second, late click";
+    }
 }
