@@ -156,13 +156,11 @@ std::optional<int> firstOverlap(const Plan &plan, int k)
 
 bool overlapStep(const Plan &plan, int k, GreatFengShuiModule &module)
 {
-    if (module.EntranceOrDoorGrabbed) {
-        for (int i = 1; i <= plan.upperBound(); ++i) {
-            if (plan.at(i).kind() != ElementKind::Room) {
-                module.EntranceOrDoorGrabbed = false;
-                break;
-            }
-        }
+    // The element itself tells whether it is tested, not the flag its
+    // press set: a press whose gesture was cut off never reaches this step
+    // and would leave the flag to pass the next room untested.
+    if (plan.at(k).kind() != ElementKind::Room) {
+        module.EntranceOrDoorGrabbed = false;
         return false;
     }
     if (firstOverlap(plan, k)) {
@@ -187,12 +185,18 @@ bool liesInside(const PlanElement &e, const PlanElement &j)
     return between(lj, le, rj) && between(lj, re, rj) && between(tj, be, bj) && between(tj, te, bj);
 }
 
+bool planBears(const Plan &plan, const QString &text)
+{
+    for (int i = 1; i <= plan.upperBound(); ++i) {
+        if (plan.at(i).text == text)
+            return true;
+    }
+    return false;
+}
+
 bool entranceInsideTest(const Plan &plan, const QString &entranceText, int entranceIndex)
 {
-    bool borne = false;
-    for (int i = 1; i <= plan.upperBound() && !borne; ++i)
-        borne = plan.at(i).text == entranceText;
-    if (!borne)
+    if (!planBears(plan, entranceText))
         return true;
     if (entranceIndex < 1 || entranceIndex > plan.upperBound())
         return false;

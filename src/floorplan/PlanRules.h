@@ -44,6 +44,11 @@ bool overlapStep(const Plan &plan, int k, GreatFengShuiModule &module);
 // edges are taken to whole twips.
 bool liesInside(const PlanElement &e, const PlanElement &j);
 
+// Whether an element of the plan (1 up) bears exactly this text. What the
+// plan holds is read off its elements, never off a flag that an earlier
+// plan may have left: an entrance by its text, a door by the empty text.
+bool planBears(const Plan &plan, const QString &text);
+
 // Save's test for one entrance kind: when an element bears the entrance
 // text, the element at entranceIndex must lie inside some element that does
 // not bear it. An index outside the plan fails the test.

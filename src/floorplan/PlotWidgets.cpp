@@ -414,8 +414,13 @@ void PlotBox::mousePressEvent(QMouseEvent *event)
         cutOffGesture();
         const int k = elementAt(event->position().toPoint());
         // A disabled element takes no mouse; the plot behind it does.
-        if (k > 0 && shown(k)->isEnabled())
+        if (k > 0 && shown(k)->isEnabled()) {
             m_gesture.element = k;
+            m_gesture.pressedAt = event->globalPosition().toPoint();
+            m_gesture.startLeft = m_plan.at(k).left;
+            m_gesture.startTop = m_plan.at(k).top;
+            m_gesture.holding = event->button() == Qt::LeftButton;
+        }
     }
     const int k = m_gesture.element;
     if (k == 0) {
@@ -423,10 +428,9 @@ void PlotBox::mousePressEvent(QMouseEvent *event)
         return;
     }
     event->accept();
-    m_gesture.pressedAt = event->globalPosition().toPoint();
-    m_gesture.holding = event->button() == Qt::LeftButton;
-    m_gesture.dragged = false;
-    // The handler may open a box, which ends the gesture.
+    // Another button pressed during a drag neither forgets the drag nor
+    // starts one: should its handler open a box, the box cuts the gesture
+    // off and the dragged element goes back.
     if (m_handlers.mouseDown)
         m_handlers.mouseDown(k, event->button());
 }
@@ -447,14 +451,15 @@ void PlotBox::mouseMoveEvent(QMouseEvent *event)
     event->accept();
     if (m_handlers.mouseMove)
         m_handlers.mouseMove(k, event->buttons());
-    if (k != m_gesture.element || !m_gesture.holding || event->buttons() != Qt::LeftButton)
+    if (k != m_gesture.element || !m_gesture.holding || !(event->buttons() & Qt::LeftButton))
         return;
     const QPoint offset = event->globalPosition().toPoint() - m_gesture.pressedAt;
     if (offset.isNull() && !m_gesture.dragged)
         return;
     m_gesture.dragged = true;
     if (m_handlers.dragTo)
-        m_handlers.dragTo(k, twips::fromPixels(offset.x()), twips::fromPixels(offset.y()));
+        m_handlers.dragTo(k, m_gesture.startLeft + twips::fromPixels(offset.x()),
+                          m_gesture.startTop + twips::fromPixels(offset.y()));
 }
 
 void PlotBox::mouseReleaseEvent(QMouseEvent *event)
@@ -467,6 +472,9 @@ void PlotBox::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     event->accept();
+    // Only the left button ends a drag; until then no drop.
+    if (m_gesture.holding && event->button() != Qt::LeftButton)
+        return;
     m_gesture.holding = false;
     m_gesture.dragged = false;
     // The drop: the element's mouse-up runs the overlap step.
@@ -480,7 +488,7 @@ void PlotBox::cutOffGesture()
     // The plan changes by whole gestures only: a room left where a lost
     // release found it would skip the overlap step of its drop.
     if (was.dragged && m_handlers.dragTo)
-        m_handlers.dragTo(was.element, 0, 0);
+        m_handlers.dragTo(was.element, was.startLeft, was.startTop);
 }
 
 QAccessibleInterface *PlotBox::accessibleElement(int index)

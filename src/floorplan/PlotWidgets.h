@@ -79,19 +79,22 @@ private:
 //
 // The plot alone owns the gesture from a press to its release. A press
 // with no other button down starts a new one on the element under the
-// pointer, or on none; a release the plot does not get (a modal window
-// took it, or it went elsewhere), a move with no button down, the plot
-// being hidden or a modal window opening cut it off: there is no drop, and
-// an element it dragged goes back to where the press found it.
+// pointer, or on none; a press of another button joins the gesture under
+// way, and a left drag goes on until the left button comes up. A release
+// the plot does not get (a modal window took it, or it went elsewhere), a
+// move with no button down, the plot being hidden, a modal window opening
+// or a command of the owner cut it off: there is no drop, and an element
+// it dragged goes back to where the press found it.
 class PlotBox : public PictureBox {
     Q_OBJECT
 public:
     struct Handlers {
         std::function<void(int index, Qt::MouseButton button)> mouseDown;
         std::function<void(int index, Qt::MouseButtons buttons)> mouseMove;
-        // Offset of the drag from where the button went down, twips; a
-        // drag cut off goes back with an offset of 0, 0.
-        std::function<void(int index, double dx, double dy)> dragTo;
+        // Where the drag puts the element, twips: its place when the
+        // gesture began, moved as far as the pointer since; a drag cut off
+        // puts it back at that place.
+        std::function<void(int index, double left, double top)> dragTo;
         // The release, after a drag or without one.
         std::function<void(int index)> mouseUp;
     };
@@ -115,6 +118,12 @@ public:
 
     // For an owner that goes first: nothing reaches it after.
     void dropHandlers() { m_handlers = Handlers(); }
+
+    // Ends the gesture under way without its release: there is no drop,
+    // and an element it dragged goes back to where the press found it. A
+    // modal window opening does this, and so does every command of the
+    // owner before it reads the plan.
+    void cutOffGesture();
 
     // Follows a change of the plan.
     void elementChanged(int index, Plan::Change change);
@@ -143,19 +152,20 @@ protected:
 
 private:
     // The gesture of the buttons now down: the element that has the mouse
-    // (0, none: the plot itself), where the last button went down, whether
-    // the left button holds the element and whether it moved since.
+    // (0, none: the plot itself), where the pointer and the element were
+    // when the first button went down, whether the left button holds the
+    // element and whether it moved since.
     struct Gesture {
         int element = 0;
         QPoint pressedAt;
+        double startLeft = 0;
+        double startTop = 0;
         bool holding = false;
         bool dragged = false;
     };
     // Ended with nothing to put back: by its release, which the drop
     // follows, or with its element off the plot.
     void endGesture() { m_gesture = Gesture(); }
-    // Ended without its release: no drop, and what it dragged goes back.
-    void cutOffGesture();
 
     void markDirty(const QRect &rect);
     // Loaded elements whose box meets the area, bottom first.

@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 #include <utility>
 
@@ -115,7 +116,10 @@ frmMainFengShuiBagua::frmMainFengShuiBagua() : Form(QString::fromLatin1(kName), 
     plot.mouseMove = [this](int index, Qt::MouseButtons buttons) {
         txtRoom_MouseMove(index, buttons);
     };
-    plot.dragTo = [this](int index, double dx, double dy) { dragElement(index, dx, dy); };
+    plot.dragTo = [this](int index, double left, double top) {
+        if (m_plan.contains(index))
+            m_plan.setPosition(index, left, top);
+    };
     // After a drag as after a click, the element's mouse-up runs the overlap
     // step.
     plot.mouseUp = [this](int index) { txtRoom_MouseUp(index); };
@@ -124,11 +128,12 @@ frmMainFengShuiBagua::frmMainFengShuiBagua() : Form(QString::fromLatin1(kName), 
     setToggleCaption(cmdFrontEntrence, kMainEntrance.createCaption);
     setToggleCaption(cmdBackEntrence, kBackEntrance.createCaption);
 
-    addFileMenu(this,
-                {{"mnuBaguaChart", "Generate Bagua &Chart", [this] { mnuBaguaChart_Click(); }},
-                 {"mnuOpen", "&Open", [this] { mnuOpen_Click(); }},
-                 {"mnuSave", "&Save", [this] { mnuSave_Click(); }},
-                 {"mnuExit", "E&xit", [this] { mnuExit_Click(); }}});
+    addFileMenu(
+        this, {{"mnuBaguaChart", "Generate Bagua &Chart",
+                [this] { runCommand(&frmMainFengShuiBagua::mnuBaguaChart_Click); }},
+               {"mnuOpen", "&Open", [this] { runCommand(&frmMainFengShuiBagua::mnuOpen_Click); }},
+               {"mnuSave", "&Save", [this] { runCommand(&frmMainFengShuiBagua::mnuSave_Click); }},
+               {"mnuExit", "E&xit", [this] { runCommand(&frmMainFengShuiBagua::mnuExit_Click); }}});
     addHelpMenu(this);
     wireLinkLabels(this);
     connectHandlers();
@@ -146,8 +151,7 @@ frmMainFengShuiBagua::~frmMainFengShuiBagua()
 
 void frmMainFengShuiBagua::connectHandlers()
 {
-    using Handler = void (frmMainFengShuiBagua::*)();
-    const std::pair<QPushButton *, Handler> clicks[] = {
+    const std::pair<QPushButton *, Command> clicks[] = {
         {cmdMesure, &frmMainFengShuiBagua::cmdMesure_Click},
         {Command1, &frmMainFengShuiBagua::Command1_Click},
         {cmdAddRoom, &frmMainFengShuiBagua::cmdAddRoom_Click},
@@ -176,8 +180,18 @@ void frmMainFengShuiBagua::connectHandlers()
         {cmdSavePicture, &frmMainFengShuiBagua::cmdSavePicture_Click},
     };
     for (const auto &[button, handler] : clicks)
-        connect(button, &QPushButton::clicked, this, [this, h = handler] { (this->*h)(); });
-    connect(lstRoom, &QListWidget::itemClicked, this, [this] { lstRoom_Click(); });
+        connect(button, &QPushButton::clicked, this, [this, h = handler] { runCommand(h); });
+    connect(lstRoom, &QListWidget::itemClicked, this,
+            [this] { runCommand(&frmMainFengShuiBagua::lstRoom_Click); });
+}
+
+void frmMainFengShuiBagua::runCommand(Command handler)
+{
+    // A command reads the plan as the user's gestures left it: a drag still
+    // under way (a mnemonic pressed with the button down) goes back to
+    // where its press found the element, as when a box opens.
+    picRoomLocation->cutOffGesture();
+    (this->*handler)();
 }
 
 // ---- Elements on the screen ------------------------------------------------
@@ -228,12 +242,14 @@ void frmMainFengShuiBagua::CloseForm(Form *window)
 bool frmMainFengShuiBagua::ValidatePlotSize()
 {
     if (txtPlotLength->text().isEmpty()) {
-        MsgBox(QStringLiteral("Please enter your plot length"), MsgButtons::Ok, MsgIcon::Information);
+        MsgBox(QStringLiteral("Please enter your plot length"), MsgButtons::Ok,
+               MsgIcon::Information);
         txtPlotLength->setFocus();
         return false;
     }
     if (txtPlotWidth->text().isEmpty()) {
-        MsgBox(QStringLiteral("Please enter your plot width"), MsgButtons::Ok, MsgIcon::Information);
+        MsgBox(QStringLiteral("Please enter your plot width"), MsgButtons::Ok,
+               MsgIcon::Information);
         txtPlotWidth->setFocus();
         return false;
     }
@@ -366,8 +382,8 @@ void frmMainFengShuiBagua::cmdOk_Click()
 
     module.NewRoomHeightTwips = *height;
     module.NewRoomWidthTwips = *across;
-    module.RoomCount = *addElement(m_plan, name, 0, 0, module.NewRoomWidthTwips,
-                                   module.NewRoomHeightTwips);
+    module.RoomCount =
+        *addElement(m_plan, name, 0, 0, module.NewRoomWidthTwips, module.NewRoomHeightTwips);
 
     fraAddNewRoom->hide();
     cmdDefaultRoom->show();
@@ -417,15 +433,6 @@ void frmMainFengShuiBagua::txtRoom_MouseDown(int Index, Qt::MouseButton Button)
         return;
     }
     selectElement(m_plan, Index, modGreatFengShui(), baguaEditorFields());
-    m_dragStartLeft = m_plan.at(Index).left;
-    m_dragStartTop = m_plan.at(Index).top;
-}
-
-void frmMainFengShuiBagua::dragElement(int index, double dx, double dy)
-{
-    if (!m_plan.contains(index))
-        return;
-    m_plan.setPosition(index, m_dragStartLeft + dx, m_dragStartTop + dy);
 }
 
 void frmMainFengShuiBagua::txtRoom_MouseMove(int, Qt::MouseButtons)
@@ -447,10 +454,19 @@ void frmMainFengShuiBagua::txtRoom_MouseUp(int Index)
 
 void frmMainFengShuiBagua::Command2_Click()
 {
+    // A second Save inside this one's boxes would write the plan this one
+    // asked about, clear it, and leave this one to write the empty plan.
+    if (m_saving)
+        return;
+    const QScopedValueRollback saving(m_saving, true);
+    // The entrances and doors are looked for in the plan itself: the flags
+    // that the toggles, the door dialog and Open set outlive the plan they
+    // describe (a Save's clearing, a new visit), and trusting them would
+    // write a plan with no Main Entrance, or none at all, over a saved one.
     GreatFengShuiModule &module = modGreatFengShui();
-    if (!module.MainEntranceExists)
+    if (!planBears(m_plan, kMainEntranceText))
         return inform(QStringLiteral("Please create Main Entrance"));
-    if (!module.BackEntranceExists &&
+    if (!planBears(m_plan, kBackEntranceText) &&
         MsgBox(QStringLiteral("There is no Back Entrance") + QStringLiteral("\r\n") +
                    QStringLiteral("Do you want To create ?"),
                MsgButtons::YesNo) == MsgAnswer::Yes)
@@ -459,12 +475,9 @@ void frmMainFengShuiBagua::Command2_Click()
         return inform(QStringLiteral("Main Entrance must be inside the room"));
     if (!entranceInsideTest(m_plan, kBackEntranceText, module.BackEntranceIndex))
         return inform(QStringLiteral("Back Entrance must be inside the room"));
-    for (int i = 1; i <= m_plan.upperBound(); ++i) {
-        if (m_plan.at(i).kind() == ElementKind::Door)
-            module.DoorExists = true;
-    }
-    if (!module.DoorExists)
+    if (!planBears(m_plan, QString()))
         return inform(QStringLiteral("Please Create Doors"));
+    module.DoorExists = true;
     if (module.RoomsOverlap)
         return inform(QStringLiteral("You cannot overlap rooms"));
     if (MsgBox(QStringLiteral("Do you want to save the Plot Chart?"), MsgButtons::YesNo) !=
@@ -501,6 +514,10 @@ void frmMainFengShuiBagua::mnuSave_Click()
 
 void frmMainFengShuiBagua::cmdOpen_Click()
 {
+    // An Open inside this one's question would append the file twice.
+    if (m_opening)
+        return;
+    const QScopedValueRollback opening(m_opening, true);
     if (lblWidthMesure->text().isEmpty() || lblLengthMesure->text().isEmpty()) {
         inform(QStringLiteral("Please reduced scale measure"));
         txtPlotLength->setFocus();
@@ -527,11 +544,12 @@ void frmMainFengShuiBagua::cmdOpen_Click()
                MsgButtons::Ok, MsgIcon::Critical);
         return;
     case ReadStatus::Malformed:
-        MsgBox(QStringLiteral("The saved Plot Chart is damaged and was not opened.\r\nLine %1 of %2: "
-                              "%3.")
-                   .arg(read.error.line)
-                   .arg(kPlanFileName, read.error.reason),
-               MsgButtons::Ok, MsgIcon::Critical);
+        MsgBox(
+            QStringLiteral("The saved Plot Chart is damaged and was not opened.\r\nLine %1 of %2: "
+                           "%3.")
+                .arg(read.error.line)
+                .arg(kPlanFileName, read.error.reason),
+            MsgButtons::Ok, MsgIcon::Critical);
         return;
     }
     if (static_cast<qsizetype>(read.records.size()) > m_plan.room()) {
@@ -576,12 +594,14 @@ void frmMainFengShuiBagua::setToggleCaption(QPushButton *toggle, const QString &
 {
     toggle->setText(caption);
     const bool main = toggle == cmdFrontEntrence;
-    const bool create = caption == (main ? kMainEntrance.createCaption : kBackEntrance.createCaption);
+    const bool create =
+        caption == (main ? kMainEntrance.createCaption : kBackEntrance.createCaption);
     if (main)
-        toggle->setToolTip(create ? QStringLiteral("Create a Room and Click on this button to create "
-                                                   "the Main Entrance in the Plot Chart")
-                                  : QStringLiteral("Click on this button to delete Front Entrance "
-                                                   "from Plot Chart"));
+        toggle->setToolTip(create
+                               ? QStringLiteral("Create a Room and Click on this button to create "
+                                                "the Main Entrance in the Plot Chart")
+                               : QStringLiteral("Click on this button to delete Front Entrance "
+                                                "from Plot Chart"));
     else
         toggle->setToolTip(create ? QStringLiteral("Click on this button to create the Back "
                                                    "Entrance in the Plot Chart")
@@ -650,12 +670,10 @@ void frmMainFengShuiBagua::confirmEntranceSize(const EntranceTwin &twin, FacingD
 {
     if (!dialog.sizeFits(twin.size))
         return;
-    for (int i = 1; i <= m_plan.upperBound(); ++i) {
-        if (m_plan.at(i).text == twin.elementText) {
-            MsgBox(twin.alreadyThere, MsgButtons::Ok, MsgIcon::Information);
-            dialog.closeSizeFrame();
-            return;
-        }
+    if (planBears(m_plan, twin.elementText)) {
+        MsgBox(twin.alreadyThere, MsgButtons::Ok, MsgIcon::Information);
+        dialog.closeSizeFrame();
+        return;
     }
     if (!placeOnHighlightedRooms(dialog, twin.elementText, 1, twin.index))
         return;
@@ -723,9 +741,8 @@ void frmMainFengShuiBagua::cmdDoor_Click()
         MsgBox(QStringLiteral("Please select a room"));
         return;
     }
-    fields.DoorCount =
-        inputBox().ask(QStringLiteral("You can create maximum one door at a time"), kAppTitle,
-                       QString());
+    fields.DoorCount = inputBox().ask(QStringLiteral("You can create maximum one door at a time"),
+                                      kAppTitle, QString());
     if (fields.DoorCount.isEmpty())
         return;
     if (!isNumeric(fields.DoorCount)) {
@@ -774,7 +791,8 @@ void frmMainFengShuiBagua::cmdDeleteDoor_Click()
 {
     GreatFengShuiModule &module = modGreatFengShui();
     if (!module.DoorSelected) {
-        MsgBox(QStringLiteral("Plase select a door to delete"), MsgButtons::Ok, MsgIcon::Information);
+        MsgBox(QStringLiteral("Plase select a door to delete"), MsgButtons::Ok,
+               MsgIcon::Information);
         return;
     }
     for (int i : m_plan.highlighted())

@@ -93,10 +93,12 @@ public:
     const FacingDialog &doorDialog() const { return dlgDoor; }
 
 private:
+    using Command = void (frmMainFengShuiBagua::*)();
     void connectHandlers();
+    // Runs a command of a button, its mnemonic, Enter on it or a menu entry.
+    void runCommand(Command handler);
 
     void elementChanged(int index, Plan::Change change);
-    void dragElement(int index, double dx, double dy);
 
     bool computeScale();
     void toggleEntrance(const EntranceTwin &twin, FacingDialog &dialog, QPushButton *toggle);
@@ -106,8 +108,9 @@ private:
     void setToggleCaption(QPushButton *toggle, const QString &caption);
 
     Plan m_plan;
-    double m_dragStartLeft = 0;
-    double m_dragStartTop = 0;
+    // Save and Open wait on their boxes; each runs once at a time.
+    bool m_saving = false;
+    bool m_opening = false;
 };
 
 } // namespace tessavo::floorplan

@@ -69,27 +69,42 @@ TEST_F(PlanFileWindowTest, SaveChecksInOrderAndChangesNothingWhenRefused)
         std::deque<MsgAnswer> answers;
         QStringList shown;
     } rows[] = {
-        {"no main entrance", [](auto &) { modGreatFengShui().MainEntranceExists = false; }, {},
+        {"no main entrance",
+         [](auto &w) { w.cmdFrontEntrence_Click(); },
+         {},
          {QStringLiteral("Please create Main Entrance")}},
         {"no back entrance, going to make it",
-         [](auto &) { modGreatFengShui().BackEntranceExists = false; }, {MsgAnswer::Yes},
+         [](auto &w) { w.cmdBackEntrence_Click(); },
+         {MsgAnswer::Yes},
          {QStringLiteral("There is no Back Entrance\r\nDo you want To create ?")}},
-        {"main entrance outside every element", [](auto &w) { w.plan().setPosition(2, 3600, 0); },
-         {}, {QStringLiteral("Main Entrance must be inside the room")}},
-        {"back entrance one twip too wide", [](auto &w) { w.plan().setPosition(3, 2100, 1605); },
-         {}, {QStringLiteral("Back Entrance must be inside the room")}},
+        {"main entrance outside every element",
+         [](auto &w) { w.plan().setPosition(2, 3600, 0); },
+         {},
+         {QStringLiteral("Main Entrance must be inside the room")}},
+        {"back entrance one twip too wide",
+         [](auto &w) { w.plan().setPosition(3, 2100, 1605); },
+         {},
+         {QStringLiteral("Back Entrance must be inside the room")}},
         // The hall's bottom edge is at 3210 twips; these end a pixel below it.
         {"main entrance hanging out below the hall",
-         [](auto &w) { w.plan().setGeometry(2, 795, 3000, 0, 225); }, {},
+         [](auto &w) { w.plan().setGeometry(2, 795, 3000, 0, 225); },
+         {},
          {QStringLiteral("Main Entrance must be inside the room")}},
         {"back entrance hanging out below the hall",
-         [](auto &w) { w.plan().setGeometry(3, 2400, 3000, 0, 225); }, {},
+         [](auto &w) { w.plan().setGeometry(3, 2400, 3000, 0, 225); },
+         {},
          {QStringLiteral("Back Entrance must be inside the room")}},
-        {"no door", [](auto &w) { retireDoor(w.plan(), 4); modGreatFengShui().DoorExists = false; },
-         {}, {QStringLiteral("Please Create Doors")}},
-        {"rooms overlap", [](auto &) { modGreatFengShui().RoomsOverlap = true; }, {},
+        {"no door",
+         [](auto &w) { retireDoor(w.plan(), 4); },
+         {},
+         {QStringLiteral("Please Create Doors")}},
+        {"rooms overlap",
+         [](auto &) { modGreatFengShui().RoomsOverlap = true; },
+         {},
          {QStringLiteral("You cannot overlap rooms")}},
-        {"not confirmed", [](auto &) {}, {MsgAnswer::No},
+        {"not confirmed",
+         [](auto &) {},
+         {MsgAnswer::No},
          {QStringLiteral("Do you want to save the Plot Chart?")}},
     };
     for (const auto &r : rows) {
@@ -202,4 +217,110 @@ TEST_F(PlanFileWindowTest, ABrokenFileChangesNothingAndNamesTheLine)
         EXPECT_FALSE(modGreatFengShui().MainEntranceExists) << r.file;
         EXPECT_TRUE(w.cmdOpen->isEnabled()) << r.file;
     }
+}
+
+// After a Save the plan is gone but the flags of its entrances and doors
+// stay, and a new visit to the editor keeps them too. What the next Save
+// checks is what the plan on the screen holds: the saved plan is never
+// replaced by one without a Main Entrance, or by an empty one.
+TEST_F(PlanFileWindowTest, ASaveChecksThePlanOnTheScreenNotWhatAnEarlierPlanLeft)
+{
+    const auto makeEntrance = [](frmMainFengShuiBagua &w, int onRoom, bool main) {
+        click(w, onRoom);
+        if (main) {
+            w.cmdFrontEntrence_Click();
+            w.cmdMEDirectionOk_Click();
+            w.mainEntranceDialog().widthBox->setText(QStringLiteral("1"));
+            w.cmdMEOk_Click();
+        } else {
+            w.cmdBackEntrence_Click();
+            w.cmdBEDirectionOk_Click();
+            w.backEntranceDialog().widthBox->setText(QStringLiteral("1"));
+            w.cmdBEOk_Click();
+        }
+    };
+    const struct {
+        const char *what;
+        std::function<void(frmMainFengShuiBagua &)> next;
+        std::deque<MsgAnswer> answers;
+        QString refusal;
+    } rows[] = {
+        {"Save again at once", [](auto &) {}, {}, QStringLiteral("Please create Main Entrance")},
+        {"one room added",
+         [](auto &w) { addRoom(w, QStringLiteral("NEW"), "5", "5"); },
+         {},
+         QStringLiteral("Please create Main Entrance")},
+        {"a new visit to the editor, one room added",
+         [this](auto &) {
+             auto &again = openWithPlot("60", "30");
+             addRoom(again, QStringLiteral("NEW"), "5", "5");
+         },
+         {},
+         QStringLiteral("Please create Main Entrance")},
+        {"a room with both entrances and no door",
+         [&](auto &w) {
+             const int k = addRoom(w, QStringLiteral("NEW"), "5", "5");
+             makeEntrance(w, k, true);
+             makeEntrance(w, k, false);
+         },
+         {},
+         QStringLiteral("Please Create Doors")},
+        {"a room with a main entrance only, going to make the back one",
+         [&](auto &w) { makeEntrance(w, addRoom(w, QStringLiteral("NEW"), "5", "5"), true); },
+         {MsgAnswer::Yes},
+         QStringLiteral("There is no Back Entrance\r\nDo you want To create ?")},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.what);
+        QFile::remove(planPath());
+        auto &w = savablePlan();
+        w.Command2_Click();
+        ASSERT_EQ(planFile(), kSavedPlan);
+        r.next(w);
+        auto &now = form<frmMainFengShuiBagua>();
+        clearMessages();
+        fakes.messageBox->answers = r.answers;
+        now.Command2_Click();
+        EXPECT_EQ(messages(), QStringList{r.refusal});
+        EXPECT_EQ(planFile(), kSavedPlan);
+        mdi->cmdCallMainForm_Click(-1);
+        flushDeletes();
+        modGreatFengShui() = {};
+    }
+}
+
+// Save asks before it writes, and runs once at a time: whatever presses Save
+// again while its question waits (here the box itself) starts nothing, so
+// the plan the user said Yes to is the one written, and only once.
+TEST_F(PlanFileWindowTest, SavePressedAgainWhileItAsksStartsNothing)
+{
+    auto &w = savablePlan();
+    int questions = 0;
+    fakes.messageBox->whileOpen = [&](const QString &text) {
+        if (text == QStringLiteral("Do you want to save the Plot Chart?") && ++questions == 1)
+            w.Command2->click();
+    };
+    w.Command2->click();
+    EXPECT_EQ(messages(), QStringList({QStringLiteral("Do you want to save the Plot Chart?"),
+                                       QStringLiteral("Saved succesfully")}));
+    EXPECT_EQ(planFile(), kSavedPlan);
+}
+
+// Alt+S and at once a click on Save, as a quick hand does: the key's press
+// is done before the click arrives, so the click's Save finds the plan
+// cleared and writes nothing over it. A box that answers only after its
+// loop has run a while gives a late click its chance to land inside it.
+TEST_F(PlanFileWindowTest, SavesMnemonicAndAClickOnSaveWriteThePlanOnce)
+{
+    auto &w = savablePlan();
+    w.cmdDefaultRoom_Click(); // Alt+S is then Save's alone
+    ASSERT_TRUE(QTest::qWaitForWindowActive(mdi));
+    fakes.messageBox->whileOpen = [](const QString &) { QTest::qWait(150); };
+    QTest::keyClick(&w, Qt::Key_S, Qt::AltModifier);
+    QTest::mouseClick(w.Command2, Qt::LeftButton);
+    QTest::qWait(150);
+    EXPECT_EQ(planFile(), kSavedPlan);
+    EXPECT_EQ(messages(), QStringList({QStringLiteral("Do you want to save the Plot Chart?"),
+                                       QStringLiteral("Saved succesfully"),
+                                       QStringLiteral("Please create Main Entrance")}));
 }

@@ -124,19 +124,30 @@ TEST(Overlap, StepSetsAndClearsTheFlag)
         int element;
         bool reported;
         bool overlap;
+        bool dropped = true; // the press ended with its release and the step
     };
     const Step steps[] = {
         {2, true, true},   // B lies over A
         {3, false, false}, // a clean room clears the flag though B stays
         {2, true, true},
-        {4, false, true},  // a door is never tested and leaves the flag
+        {4, false, true}, // a door is never tested and leaves the flag
+        {3, false, false},
+        // A press on the door whose gesture was cut off: the room pressed
+        // next is tested all the same.
+        {4, false, false, false},
+        {2, true, true},
     };
     for (const Step &s : steps) {
         selectElement(plan, s.element, module, fields);
+        if (!s.dropped)
+            continue;
         EXPECT_EQ(overlapStep(plan, s.element, module), s.reported) << s.element;
         EXPECT_EQ(module.RoomsOverlap, s.overlap) << s.element;
+        // The step of a door's own press ends what its press began.
+        if (s.element == 4) {
+            EXPECT_FALSE(module.EntranceOrDoorGrabbed);
+        }
     }
-    EXPECT_FALSE(module.EntranceOrDoorGrabbed);
     EXPECT_EQ(firstOverlap(plan, 2), 1);
     EXPECT_EQ(firstOverlap(plan, 3), std::nullopt);
 }
@@ -254,14 +265,21 @@ TEST(Containment, SaveTestLooksAtEveryOtherElement)
     } rows[] = {
         {"no entrance on the plan", {room(0, 0, 1605, 1200)}, 9, true},
         {"inside a room", {room(0, 0, 1605, 1200), box(kMainEntranceText, 0, 0, 795, 0)}, 2, true},
-        {"outside every room", {room(0, 0, 1605, 1200), box(kMainEntranceText, 3000, 0, 795, 0)}, 2,
+        {"outside every room",
+         {room(0, 0, 1605, 1200), box(kMainEntranceText, 3000, 0, 795, 0)},
+         2,
          false},
-        {"inside a door", {box(QString(), 3000, 0, 900, 900), box(kMainEntranceText, 3000, 0, 795, 0)},
-         2, true},
-        {"inside a retired element",
-         {box(QStringLiteral("a"), 4800, 4800, 0, 0), box(kMainEntranceText, 4800, 4800, 0, 0)}, 2,
+        {"inside a door",
+         {box(QString(), 3000, 0, 900, 900), box(kMainEntranceText, 3000, 0, 795, 0)},
+         2,
          true},
-        {"index outside the plan", {room(0, 0, 1605, 1200), box(kMainEntranceText, 0, 0, 795, 0)}, 7,
+        {"inside a retired element",
+         {box(QStringLiteral("a"), 4800, 4800, 0, 0), box(kMainEntranceText, 4800, 4800, 0, 0)},
+         2,
+         true},
+        {"index outside the plan",
+         {room(0, 0, 1605, 1200), box(kMainEntranceText, 0, 0, 795, 0)},
+         7,
          false},
     };
     for (const auto &r : rows) {

@@ -12,6 +12,8 @@ MsgAnswer FakeMessageBox::show(const QString &text, MsgButtons buttons, MsgIcon 
     // A box is a modal window: what a modal window cuts off, this does too.
     const ModalScope box;
     shown.append({text, buttons, icon, title});
+    if (whileOpen)
+        whileOpen(text);
     if (!answers.empty()) {
         const MsgAnswer a = answers.front();
         answers.pop_front();

@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 
 namespace tessavo::test {
 
@@ -28,6 +29,9 @@ public:
                    const QString &title) override;
     QList<ShownMessage> shown;
     std::deque<MsgAnswer> answers; // scripted; when empty, Ok or Yes
+    // Runs while the box is open, before it is answered: what a user or a
+    // timer could do meanwhile.
+    std::function<void(const QString &text)> whileOpen;
     QStringList texts() const;
 };
 
