@@ -25,6 +25,7 @@
 #include <QTest>
 
 #include <deque>
+#include <optional>
 
 namespace tessavo::test {
 
@@ -114,8 +115,10 @@ protected:
     }
 
     // Drags the element on the plot with the left button by a distance in
-    // pixels, taking it one pixel in from its top-left corner.
-    static void drag(floorplan::frmMainFengShuiBagua &w, int index, QPoint by)
+    // pixels, taking it one pixel in from its top-left corner; through a
+    // place on the way, when one is given.
+    static void drag(floorplan::frmMainFengShuiBagua &w, int index, QPoint by,
+                     std::optional<QPoint> through = std::nullopt)
     {
         QWidget *plot = w.picRoomLocation;
         const QPoint at = w.txtRoom(index)->pos() + QPoint(1, 1);
@@ -127,6 +130,8 @@ protected:
             QCoreApplication::sendEvent(plot, &event);
         };
         send(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton);
+        if (through)
+            send(QEvent::MouseMove, at + *through, global + *through, Qt::NoButton, Qt::LeftButton);
         send(QEvent::MouseMove, at + by, global + by, Qt::NoButton, Qt::LeftButton);
         send(QEvent::MouseButtonRelease, at + by, global + by, Qt::LeftButton, Qt::NoButton);
     }

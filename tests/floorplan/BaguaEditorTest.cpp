@@ -282,18 +282,21 @@ TEST_F(BaguaEditorTest, DraggingARoomRunsTheOverlapTestOnce)
         const char *what;
         QPoint to; // B's top-left corner, pixels
         bool refused;
+        std::optional<QPoint> through = std::nullopt; // on the way
     } rows[] = {
         {"corner inside A", {80, 80}, true},
         {"touching A's right edge", {100, 0}, false},
         {"below A", {40, 120}, false},
         {"onto the middle of A", {20, 60}, true},
         {"far away", {200, 200}, false},
+        {"onto A and back to where it was", {200, 200}, false, QPoint(20, 60)},
     };
     for (const auto &r : rows) {
         clearMessages();
         const PlanElement &e = w.plan().at(b);
         const QPoint from(twips::toPixels(e.left), twips::toPixels(e.top));
-        drag(w, b, r.to - from);
+        drag(w, b, r.to - from,
+             r.through ? std::optional<QPoint>(*r.through - from) : std::nullopt);
         EXPECT_EQ(w.plan().at(b).left, twips::fromPixels(r.to.x())) << r.what;
         EXPECT_EQ(w.plan().at(b).top, twips::fromPixels(r.to.y())) << r.what;
         EXPECT_EQ(w.txtRoom(b)->pos(), r.to) << r.what;

@@ -17,10 +17,10 @@ class EntranceDoorTest : public BaguaEditorTest {
 protected:
     // Plot 60 by 30 (scales 10 and 5) and a room 20 long, 10 wide (1605 twips
     // square on whole pixels) at (795, 1605), clicked.
-    frmMainFengShuiBagua &roomSelected()
+    frmMainFengShuiBagua &roomSelected(const char *length = "20", const char *width = "10")
     {
         auto &w = openWithPlot("60", "30");
-        room = addRoom(w, QStringLiteral("HALL"), "20", "10");
+        room = addRoom(w, QStringLiteral("HALL"), length, width);
         w.plan().setPosition(room, 795, 1605);
         click(w, room);
         clearMessages();
@@ -50,6 +50,10 @@ struct EntranceCase {
     const char *size;
     float width;
     float height;
+    // A room of 9 by 9 feet is a whole number of pixels on both sides: its
+    // size in feet comes back exactly.
+    const char *roomLength = "20";
+    const char *roomWidth = "10";
 };
 
 } // namespace
@@ -62,9 +66,14 @@ TEST_F(EntranceDoorTest, FacingPicksTheSizeBoxAndTheSizeMakesTheEntrance)
         {"east, east up", 3, Facing::East, true, "5", 795, 0},
         {"south, east up", 3, Facing::South, false, "5", 0, 405},
         {"as wide as the room", 0, Facing::North, true, "10", 1605, 0},
+        {"south, south up", 1, Facing::South, true, "5", 795, 0},
+        {"west, south up", 1, Facing::West, false, "5", 0, 405},
+        {"west, west up", 2, Facing::West, true, "5", 795, 0},
+        {"north, west up", 2, Facing::North, false, "5", 0, 405},
+        {"exactly as long as the room", 0, Facing::East, false, "9", 0, 720, "9", "9"},
     };
     for (const auto &r : rows) {
-        auto &w = roomSelected();
+        auto &w = roomSelected(r.roomLength, r.roomWidth);
         direction(w, r.direction);
         w.cmdFrontEntrence_Click();
         const FacingDialog &d = w.mainEntranceDialog();
@@ -216,15 +225,18 @@ TEST_F(EntranceDoorTest, DoorsAreMadeAtTheRoomsCorner)
         int doors;
         float width;
         float height;
+        int direction = 0; // cmbDirection index
     } rows[] = {
         {"1", Facing::South, "2", 1, 315, 0}, // 320 twips on whole pixels
         {"1", Facing::West, "2", 1, 0, 165},
         {"0.6", Facing::South, "10", 1, 1605, 0},
         {"0.5", Facing::South, "2", 0, 0, 0}, // halves go to the even 0
         {"0", Facing::South, "2", 0, 0, 0},
+        {"1", Facing::South, "2", 1, 0, 165, 2}, // west up: south runs along
     };
     for (const auto &r : rows) {
         auto &w = roomSelected();
+        direction(w, r.direction);
         modGreatFengShui().DoorExists = false;
         inputAnswers = {QString::fromLatin1(r.answer)};
         w.cmdDoor_Click();

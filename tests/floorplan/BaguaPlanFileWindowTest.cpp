@@ -189,6 +189,20 @@ TEST_F(PlanFileWindowTest, OpenRefusals)
     w.cmdOpen_Click();
     EXPECT_EQ(w.plan().upperBound(), 1);
     EXPECT_TRUE(w.cmdOpen->isEnabled());
+
+    // As many elements as a file may hold do not fit behind the room.
+    std::vector<PlanRecord> full(Plan::kMaxIndex, {1, QStringLiteral("R"), 0, 0, 15, 15, 1});
+    ASSERT_TRUE(writePlanFile(planPath(), full));
+    clearMessages();
+    fakes.messageBox->answers = {MsgAnswer::Yes};
+    w.cmdOpen_Click();
+    EXPECT_TRUE(lastMessage().startsWith(
+        QStringLiteral("The saved Plot Chart does not fit into the chart on the screen")))
+        << lastMessage().toStdString();
+    EXPECT_EQ(lastIcon(), MsgIcon::Critical);
+    EXPECT_EQ(w.plan().upperBound(), 1);
+    EXPECT_EQ(modGreatFengShui().RoomCount, 1);
+    EXPECT_TRUE(w.cmdOpen->isEnabled());
 }
 
 TEST_F(PlanFileWindowTest, ABrokenFileChangesNothingAndNamesTheLine)

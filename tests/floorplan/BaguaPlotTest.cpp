@@ -201,7 +201,8 @@ TEST_F(PlotTest, TheMouseFindsTheTopmostElement)
     const int under = put(w, QStringLiteral("UNDER"), {20, 20, 60, 60});
     const int over = put(w, QStringLiteral("OVER"), {50, 50, 60, 60});
     const int door = put(w, QString(), {90, 90, 0, 20});
-    const int huge = door + 1;
+    const int line = door + 1;
+    const int huge = line + 1;
     const struct {
         const char *what;
         std::function<void()> before;
@@ -226,6 +227,15 @@ TEST_F(PlotTest, TheMouseFindsTheTopmostElement)
          {60, 60},
          0,
          "OVER"},
+        // Its twips lie in the bucket above the one its second row of
+        // pixels is in (buckets are 4 pixels high).
+        {"the second row of an entrance on a bucket's last row",
+         [&] {
+             put(w, kMainEntranceText, {150, 19, 40, 0});
+         },
+         {160, 20},
+         line,
+         "Main Entrance"},
         {"a room far larger than the plot on every side",
          [&] { addElement(w.plan(), QStringLiteral("HUGE"), -2e7, -2e7, 4e7, 4e7); },
          {200, 200},
@@ -539,16 +549,21 @@ TEST_F(PlotTest, AssistiveTechnologyFindsEveryVisibleElement)
     const int hidden = *w.plan().loadNext(); // loaded, never shown
     const int kitchen = put(w, QStringLiteral("KITCHEN"), {120, 10, 60, 60});
     retireRoom(w.plan(), kitchen);
+    const int porch = put(w, QStringLiteral("PORCH"), {330, 10, 40, 40}); // right of the plot
 
     QAccessibleInterface *plot = QAccessible::queryAccessibleInterface(w.picRoomLocation);
     ASSERT_NE(plot, nullptr);
-    ASSERT_EQ(plot->childCount(), 3);
+    ASSERT_EQ(plot->childCount(), 4);
     const struct {
         int index;
         const char *text;
         bool enabled;
-    } rows[] = {{hall, "HALL", true}, {door, "", true}, {kitchen, "KITCHEN", false}};
-    for (int i = 0; i < 3; ++i) {
+        bool offscreen;
+    } rows[] = {{hall, "HALL", true, false},
+                {door, "", true, false},
+                {kitchen, "KITCHEN", false, true},
+                {porch, "PORCH", true, true}};
+    for (int i = 0; i < 4; ++i) {
         const auto &r = rows[i];
         QAccessibleInterface *element = plot->child(i);
         ASSERT_NE(element, nullptr) << r.text;
@@ -558,6 +573,7 @@ TEST_F(PlotTest, AssistiveTechnologyFindsEveryVisibleElement)
         EXPECT_EQ(element->text(QAccessible::Value), QString::fromLatin1(r.text));
         EXPECT_EQ(element->state().readOnly, true) << r.text;
         EXPECT_EQ(element->state().disabled, !r.enabled) << r.text;
+        EXPECT_EQ(element->state().offscreen, r.offscreen) << r.text;
         EXPECT_EQ(element->parent(), plot);
         EXPECT_EQ(plot->indexOfChild(element), i) << r.text;
         const QRect box = w.txtRoom(r.index)->geometry();
@@ -575,6 +591,11 @@ TEST_F(PlotTest, AssistiveTechnologyFindsEveryVisibleElement)
     // A renamed element reads its new text; unloaded elements are gone.
     retireDoor(w.plan(), door);
     EXPECT_EQ(plot->child(1)->text(QAccessible::Name), QStringLiteral("Deleted Door"));
+    // The last child hidden, the list is shorter: nothing lies past either end.
+    w.plan().setVisible(porch, false);
+    ASSERT_EQ(plot->childCount(), 3);
+    EXPECT_EQ(plot->child(plot->childCount()), nullptr);
+    EXPECT_EQ(plot->child(-1), nullptr);
     while (w.plan().upperBound() > 0)
         w.plan().unloadLast();
     EXPECT_EQ(plot->childCount(), 0);

@@ -114,6 +114,7 @@ TEST(PlanFileRead, WhatTheReaderAccepts)
          {kitchen}},
         {"a line end after the quote of an empty text", "3,\"\"\n1590,0,120,120,1\n",
          {{3, QString(), 1590, 0, 120, 120, 1}}},
+        {"blanks after the last line end", "1,\"Kitchen\",0,0,1605,1200,1\r\n \t ", {kitchen}},
     };
     for (const auto &r : rows) {
         PlanFileError error;
@@ -184,6 +185,10 @@ TEST(PlanFileRead, NearMissesOfTheBrokenFiles)
          "the index is smaller than -32767"},
         {"beyond single precision", "1,\"\",0,0,0,340282400000000000000000000000000000000,1\r\n", 1,
          "the height is not a number"},
+        {"after a line of blanks", "1,\"Hall\",0,0,15,15,1\r\n  \r\n2,\"\",0,0,x,15,1\r\n", 3,
+         "the width is not a number"},
+        {"an empty last field, then a line", "1,\"Hall\",0,0,15,15,\r\n1,\"Hall\",0,0,15,15,1\r\n",
+         1, "the border style is not 0 or 1"},
     };
     for (const auto &r : rows) {
         PlanFileError error;

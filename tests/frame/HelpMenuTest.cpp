@@ -179,6 +179,9 @@ TEST_F(HelpMenuTest, EveryLinkLabelOpensItsPage)
         fakes.urlOpener->opened.clear();
         QTest::mouseClick(label, Qt::RightButton);
         EXPECT_TRUE(fakes.urlOpener->opened.isEmpty()) << "only the left button clicks";
+        QTest::mousePress(label, Qt::LeftButton);
+        QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(250, 10));
+        EXPECT_TRUE(fakes.urlOpener->opened.isEmpty()) << "released outside it";
         doubleClick(label);
         EXPECT_EQ(fakes.urlOpener->opened, QStringList{page(row.key)}) << "a double-click is one";
     }

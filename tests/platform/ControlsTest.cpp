@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -63,6 +64,7 @@ TEST(EnterPressesButtons, EnterOnAFocusedButtonPressesItOnce)
         bool enabled;
         bool isDefault; // a default button presses on Enter by itself
         int clicks;
+        int repeats = 0; // presses the key sends while it is held down
     };
     const Row rows[] = {
         {"Return", Qt::Key_Return, Qt::NoModifier, true, false, 1},
@@ -72,6 +74,7 @@ TEST(EnterPressesButtons, EnterOnAFocusedButtonPressesItOnce)
         {"Ctrl+Return", Qt::Key_Return, Qt::ControlModifier, true, false, 0},
         {"Return on a disabled button", Qt::Key_Return, Qt::NoModifier, false, false, 0},
         {"another key", Qt::Key_A, Qt::NoModifier, true, false, 0},
+        {"Return held down", Qt::Key_Return, Qt::NoModifier, true, false, 1, 3},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.what);
@@ -81,7 +84,12 @@ TEST(EnterPressesButtons, EnterOnAFocusedButtonPressesItOnce)
         button->setEnabled(row.enabled);
         int clicks = 0;
         QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
-        QTest::keyClick(button, row.key, row.modifiers);
+        QTest::keyPress(button, row.key, row.modifiers);
+        for (int r = 0; r < row.repeats; ++r) {
+            QKeyEvent repeat(QEvent::KeyPress, row.key, row.modifiers, QString(), true);
+            QApplication::sendEvent(button, &repeat);
+        }
+        QTest::keyRelease(button, row.key, row.modifiers);
         EXPECT_EQ(clicks, row.clicks);
     }
 }

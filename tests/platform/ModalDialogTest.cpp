@@ -1,9 +1,12 @@
 // The desktop's own boxes in a real modal loop (offscreen): a box whose
 // window goes while it is open returns as cancelled, is freed once, and the
 // handler that asked asks nothing more until it is back in the event loop.
+// A window shown modally runs under the same rules.
 
 #include "UiFixture.h"
 
+#include "floorplan/InputBox.h"
+#include "frame/frmAbout.h"
 #include "platform/ModalLoops.h"
 #include "platform/QtServices.h"
 
@@ -41,7 +44,10 @@ public:
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
             if (QWidget *box = QApplication::activeModalWidget()) {
                 m_rescued = true;
-                static_cast<QDialog *>(box)->reject();
+                if (auto *dialog = qobject_cast<QDialog *>(box))
+                    dialog->reject();
+                else
+                    box->hide();
             }
         });
         m_timer.start();
@@ -53,6 +59,17 @@ private:
     bool m_rescued = false;
 };
 
+// The desktop's modal runner, which comes only with all of the desktop's
+// services, the end of the process among them.
+std::unique_ptr<ModalRunner> qtModalRunner()
+{
+    Services kept = std::move(services());
+    installQtServices();
+    std::unique_ptr<ModalRunner> runner = std::move(services().modalRunner);
+    services() = std::move(kept);
+    return runner;
+}
+
 class ModalDialogTest : public UiTest {
 protected:
     void SetUp() override
@@ -60,6 +77,7 @@ protected:
         UiTest::SetUp();
         services().messageBox = makeQtMessageBox();
         services().saveAs = makeQtSaveAsDialog();
+        services().modalRunner = qtModalRunner();
         window = new QWidget;
         window->setWindowTitle(QStringLiteral("owner"));
         window->resize(400, 300);
@@ -100,6 +118,12 @@ QString answerName(MsgAnswer answer)
     return {};
 }
 
+QString askWithATextTyped()
+{
+    return floorplan::inputBox().ask(QStringLiteral("Name?"), QStringLiteral("Tessavo"),
+                                     QStringLiteral("typed"));
+}
+
 struct Ask {
     const char *what;
     std::function<QString()> ask; // what the call returned, as text
@@ -124,6 +148,7 @@ const Ask kAsks[] = {
          return file ? *file : QStringLiteral("no file");
      },
      "no file"},
+    {"input box with a text typed", askWithATextTyped, ""},
 };
 
 } // namespace
@@ -173,6 +198,10 @@ TEST_F(ModalDialogTest, TheHandlerBelowAskedNothingMoreUntilBackInTheEventLoop)
     EXPECT_EQ(MsgBox(QStringLiteral("Save now?"), MsgButtons::YesNo), MsgAnswer::No);
     EXPECT_EQ(MsgBox(QStringLiteral("Saved"), MsgButtons::Ok), MsgAnswer::Ok);
     EXPECT_EQ(services().saveAs->ask(SaveAsRequest{}), std::nullopt);
+    // A window shown modally shows, but nothing waits for it to go.
+    QTimer::singleShot(0, [] { form<frmAbout>().Hide(); });
+    form<frmAbout>().ShowModal();
+    EXPECT_TRUE(form<frmAbout>().Visible());
     EXPECT_EQ(shownMeanwhile, 0);
     EXPECT_FALSE(rescue.rescued());
 
@@ -190,20 +219,67 @@ TEST_F(ModalDialogTest, TheHandlerBelowAskedNothingMoreUntilBackInTheEventLoop)
 
 TEST_F(ModalDialogTest, WhatIsUnloadedUnderABoxIsDeletedOnceNoBoxIsOpen)
 {
-    auto *unloaded = new QObject;
-    QPointer<QObject> alive(unloaded);
-    bool aliveInBox = false;
-    Rescue rescue;
-    QTimer::singleShot(50, [&] {
-        afterModalLoops([unloaded] { unloaded->deleteLater(); });
+    const struct {
+        const char *what;
+        std::function<void()> open;
+    } boxes[] = {
+        {"message box", [] { MsgBox(QStringLiteral("Hello")); }},
+        {"About shown modally", [] { form<frmAbout>().ShowModal(); }},
+    };
+    for (const auto &b : boxes) {
+        auto *unloaded = new QObject;
+        QPointer<QObject> alive(unloaded);
+        bool aliveInBox = false;
+        Rescue rescue;
+        QTimer::singleShot(50, [&] {
+            afterModalLoops([unloaded] { unloaded->deleteLater(); });
+            flushDeletes();
+            aliveInBox = !alive.isNull();
+            if (auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                box->accept();
+            else if (isLoaded<frmAbout>())
+                form<frmAbout>().cmdOk_Click();
+        });
+        b.open();
+        EXPECT_TRUE(aliveInBox) << b.what;
+        EXPECT_FALSE(rescue.rescued()) << b.what;
         flushDeletes();
-        aliveInBox = !alive.isNull();
-        if (auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
-            box->accept();
-    });
-    MsgBox(QStringLiteral("Hello"));
-    EXPECT_TRUE(aliveInBox);
-    EXPECT_FALSE(rescue.rescued());
-    flushDeletes();
-    EXPECT_TRUE(alive.isNull());
+        EXPECT_TRUE(alive.isNull()) << b.what;
+    }
+}
+
+TEST_F(ModalDialogTest, ABoxGivesTheAnswerTheUserGave)
+{
+    const struct {
+        const char *what;
+        std::function<QString()> ask;
+        std::function<void(QWidget *window, QDialog *box)> answer;
+        const char *answered;
+    } rows[] = {
+        {"input box, Cancel with a text typed", askWithATextTyped,
+         [](QWidget *, QDialog *box) { box->reject(); }, ""},
+        // The desktop, not the program, hides a minimized window: it did not go.
+        {"Yes/No box, its window minimized, then Yes",
+         [] { return answerName(MsgBox(QStringLiteral("Sure?"), MsgButtons::YesNo)); },
+         [](QWidget *w, QDialog *box) {
+             w->showMinimized();
+             box->done(QMessageBox::Yes);
+         },
+         "Yes"},
+    };
+    for (const auto &r : rows) {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        Rescue rescue;
+        QTimer::singleShot(50, [&] {
+            auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            boxBelongedToWindow = box && box->parentWidget() == window;
+            if (box)
+                r.answer(window, box);
+        });
+        EXPECT_EQ(r.ask(), QString::fromLatin1(r.answered)) << r.what;
+        EXPECT_TRUE(boxBelongedToWindow) << r.what;
+        EXPECT_FALSE(rescue.rescued()) << r.what;
+        EXPECT_FALSE(ModalLoops::instance().cutOff()) << r.what;
+    }
 }

@@ -240,6 +240,24 @@ TEST(PillarElements, InterpretationEntriesInStemOrder)
     }
     for (const auto &[j, text] : texts)
         EXPECT_EQ(entries[j].text, text) << labels[j];
+    // Their own wording still says what they say, in so many sentences.
+    const struct {
+        std::size_t entry;
+        QStringList words;
+        qsizetype sentences;
+    } own[] = {
+        {1,
+         {"grass", "shrubs", "opposite", "yang wood", "graceful", "strong", "bend", "breaking"},
+         3},
+        {4, {"hard", "crusty", "desert", "scorched", "without rain"}, 2},
+        {5, {"rich", "soft", "loamy", "garden soil", "growing food"}, 2},
+    };
+    for (const auto &o : own) {
+        for (const QString &word : o.words)
+            EXPECT_TRUE(entries[o.entry].text.contains(word, Qt::CaseInsensitive))
+                << labels[o.entry] << ": " << word.toStdString();
+        EXPECT_EQ(entries[o.entry].text.count(u'.'), o.sentences) << labels[o.entry];
+    }
 
     // As a pillar shows them: "Geng Shen" hides Geng, Ren and Wu, and its own
     // stem brings no paragraph of its own.
