@@ -480,8 +480,6 @@ void frmMainFengShuiBagua::Command2_Click()
         return;
     }
     {
-        // Assistive technology hears of the whole plan going at once.
-        const PlotBox::WholePlan leaving(*picRoomLocation);
         while (module.RoomCount > 0 && m_plan.upperBound() > 0) {
             m_plan.unloadLast();
             --module.RoomCount;
@@ -542,8 +540,6 @@ void frmMainFengShuiBagua::cmdOpen_Click()
         return;
     }
 
-    // Assistive technology hears of the whole plan arriving at once.
-    const PlotBox::WholePlan arriving(*picRoomLocation);
     for (const PlanRecord &record : read.records) {
         const int n = *m_plan.loadNext();
         m_plan.setVisible(n, true);
