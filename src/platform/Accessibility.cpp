@@ -77,8 +77,10 @@ const QDBusArgument &operator>>(const QDBusArgument &argument, SpiRect &rect)
 // bridge has no connection, and the news goes the usual way.
 bool tellOverBridgeConnection(QAccessibleEvent *event)
 {
+    if (!QAccessible::isActive())
+        return false;
     const QDBusConnection bus(QString::fromLatin1(kBridgeConnection));
-    if (!bus.isConnected() || !QAccessible::isActive())
+    if (!bus.isConnected())
         return false;
     static const bool registered = [] {
         qDBusRegisterMetaType<SpiReference>();
@@ -105,8 +107,8 @@ bool tellOverBridgeConnection(QAccessibleEvent *event)
     }
     QDBusMessage signal =
         QDBusMessage::createSignal(path, QString::fromLatin1(kEventInterface), member);
-    const SpiReference application{bus.baseService(),
-                                   QDBusObjectPath(QStringLiteral("/org/a11y/atspi/accessible/root"))};
+    const SpiReference application{
+        bus.baseService(), QDBusObjectPath(QStringLiteral("/org/a11y/atspi/accessible/root"))};
     signal << detail << 0 << 0 << QVariant::fromValue(data) << QVariant::fromValue(application);
     bus.send(signal);
     return true;

@@ -163,9 +163,8 @@ TEST_F(ScreenReaderTest, ALookedAtElementIsHeardMovingAndRenamed)
     EXPECT_EQ(std::vector<int>({moved[0].x, moved[0].y, moved[0].width, moved[0].height}),
               std::vector<int>({x, y, width, height}));
 
-    const std::vector<Heard> renamed =
-        ofType(heardOf("rename " + index + " STUDY", "renamed"),
-               "object:property-change:accessible-name", element);
+    const std::vector<Heard> renamed = ofType(heardOf("rename " + index + " STUDY", "renamed"),
+                                              "object:property-change:accessible-name", element);
     ASSERT_EQ(renamed.size(), 1u);
     EXPECT_TRUE(renamed[0].hasText) << "the news carries no name";
     EXPECT_EQ(renamed[0].text, "STUDY");

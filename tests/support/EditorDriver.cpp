@@ -13,6 +13,7 @@
 //                     (its new box on the screen)
 //   rename K TEXT     gives element K the text            -> "renamed"
 //   cpu               the process's CPU time so far       -> "cpu MICROSECONDS"
+//   bridge            whether assistive technology is on  -> "bridge on" or "bridge off"
 //
 // "ready PID" comes first, once the editor is shown and, with --bridge,
 // once the bridge to assistive technology is up. An unknown or failing step
@@ -87,8 +88,8 @@ public:
         const auto element = [&](int k) { return k >= 1 && k <= plan.upperBound(); };
         if (what == QLatin1String("plan") && words.size() == 2) {
             const int elements = words[1].toInt();
-            if (elements < 5 || !writePlanFile(planFilePath(m_folder),
-                                               test::largeplan::makePlan(elements)))
+            if (elements < 5 ||
+                !writePlanFile(planFilePath(m_folder), test::largeplan::makePlan(elements)))
                 return QStringLiteral("error plan");
             return QStringLiteral("plan %1").arg(elements);
         }
@@ -132,6 +133,9 @@ public:
         }
         if (what == QLatin1String("cpu"))
             return QStringLiteral("cpu %1").arg(cpuMicroseconds());
+        if (what == QLatin1String("bridge"))
+            return QAccessible::isActive() ? QStringLiteral("bridge on")
+                                           : QStringLiteral("bridge off");
         return QStringLiteral("error unknown step: ") + line;
     }
 
@@ -144,7 +148,8 @@ private:
 // a reader's questions while it waits for the next step.
 class StepReader : public QObject {
 public:
-    explicit StepReader(Driver &driver) : m_driver(driver), m_notifier(STDIN_FILENO, QSocketNotifier::Read)
+    explicit StepReader(Driver &driver)
+        : m_driver(driver), m_notifier(STDIN_FILENO, QSocketNotifier::Read)
     {
         connect(&m_notifier, &QSocketNotifier::activated, this, [this] { readSome(); });
     }
@@ -225,7 +230,9 @@ int main(int argc, char **argv)
 
     Driver driver(editor, folder.path());
     StepReader reader(driver);
-    const auto ready = [] { answer(QStringLiteral("ready %1").arg(QCoreApplication::applicationPid())); };
+    const auto ready = [] {
+        answer(QStringLiteral("ready %1").arg(QCoreApplication::applicationPid()));
+    };
     std::unique_ptr<BridgeWatch> watch;
     if (bridge)
         watch = std::make_unique<BridgeWatch>(ready);

@@ -410,9 +410,11 @@ std::string Desktop::start(Millis timeout)
             *static_cast<bool *>(data) = true;
         },
         nullptr, &launcherUp, nullptr);
-    const std::vector<std::string> variables{"DISPLAY=" + m_display,
-                                             "DBUS_SESSION_BUS_ADDRESS=" + m_sessionAddress,
-                                             "XDG_RUNTIME_DIR=" + m_folder};
+    // Settings of its own: a reader turned on in the user's settings would
+    // turn the bridge on where no reader is wanted.
+    const std::vector<std::string> variables{
+        "DISPLAY=" + m_display, "DBUS_SESSION_BUS_ADDRESS=" + m_sessionAddress,
+        "XDG_RUNTIME_DIR=" + m_folder, "GSETTINGS_BACKEND=memory"};
     std::string failed;
     if (!m_launcher.start({kBusLauncherProgram, "--launch-immediately"}, variables, false, 3,
                           &error))
@@ -629,7 +631,6 @@ Listener::~Listener()
         g_object_unref(known);
 }
 
-
 void Listener::onEvent(AtspiEvent *event, void *data)
 {
     auto *self = static_cast<Listener *>(data);
@@ -733,9 +734,9 @@ std::string Listener::catchUp(const Editor &editor)
     // A question the bridge answers itself, on the program's main thread:
     // its reply leaves after every signal the program sent before it.
     DBusConnection *bus = atspi_get_a11y_bus();
-    DBusMessage *question = dbus_message_new_method_call(
-        ATSPI_OBJECT(app)->app->bus_name, ATSPI_OBJECT(app)->path,
-        "org.freedesktop.DBus.Properties", "Get");
+    DBusMessage *question =
+        dbus_message_new_method_call(ATSPI_OBJECT(app)->app->bus_name, ATSPI_OBJECT(app)->path,
+                                     "org.freedesktop.DBus.Properties", "Get");
     const char *interface = "org.a11y.atspi.Accessible";
     const char *property = "ChildCount";
     dbus_message_append_args(question, DBUS_TYPE_STRING, &interface, DBUS_TYPE_STRING, &property,

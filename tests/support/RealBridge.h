@@ -89,7 +89,6 @@ private:
     Child m_x;
     Child m_session;
     Child m_launcher; // with the accessibility bus and the registry
-
 };
 
 // The plan editor in a child process, driven step by step.
