@@ -130,7 +130,12 @@ std::string startAtspi(const std::string &bus)
 {
     if (!g_atspiBus.empty())
         return g_atspiBus == bus ? std::string() : "libatspi is bound to another desktop";
-    g_log_set_writer_func(keepWarnings, nullptr, nullptr);
+    // GLib takes a writer once per process.
+    static const bool writing = [] {
+        g_log_set_writer_func(keepWarnings, nullptr, nullptr);
+        return true;
+    }();
+    (void)writing;
     setenv("AT_SPI_BUS_ADDRESS", bus.c_str(), 1);
     if (atspi_init() > 1)
         return "atspi_init failed";
