@@ -2,7 +2,8 @@
 # make test  - the same set-up, then every test through ctest (offscreen)
 # make test SANITIZE=1 - the same with AddressSanitizer and UBSan
 # make format - clang-format over the sources
-# make bench - an optimised build of the plan editor benchmark, run offscreen
+# make bench - an optimised build of the plan editor benchmark, run offscreen,
+#              then what a screen reader costs it through the real AT-SPI bridge
 
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 ifeq ($(SANITIZE),1)
@@ -39,8 +40,9 @@ test: build
 # Its own optimised folder, so the benchmark never measures a debug build.
 bench: deps
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTESSAVO_BENCH=ON -DTESSAVO_TESTS=OFF >/dev/null
-	@cmake --build build-bench -j $(JOBS) --target tessavo_bench
+	@cmake --build build-bench -j $(JOBS) --target tessavo_bench tessavo_bench_reader
 	cd build-bench && QT_QPA_PLATFORM=offscreen bench/tessavo_bench $(BENCH_ARGS)
+	cd build-bench && bench/tessavo_bench_reader
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -9,6 +9,7 @@
 // the empty editor.
 
 #include "Fakes.h"
+#include "LargePlan.h"
 #include "OffscreenApplication.h"
 
 #include "app/FormCatalog.h"
@@ -46,15 +47,10 @@ using namespace tessavo::floorplan;
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0; // the bench runs at 96 dpi
-// Rooms fill a square of this many pixels at the plot's top-left corner;
-// the rest of the plot stays free for the room that is dragged.
-constexpr int kGridPixels = 240;
-
-// Indices in every generated plan.
-constexpr int kHome = 1;  // the room the entrances and the door stand on
-constexpr int kMover = 5; // the room the drag moves
-constexpr int kFirstGridRoom = 6;
+using test::largeplan::kFirstGridRoom;
+using test::largeplan::kMover;
+using test::largeplan::kTwipsPerPixel;
+using test::largeplan::makePlan;
 
 struct Harness {
     QTemporaryDir folder;
@@ -65,51 +61,6 @@ struct Harness {
 };
 
 Harness *g_harness = nullptr;
-
-PlanRecord record(int index, const QString &text, int leftPx, int topPx, int widthPx, int heightPx)
-{
-    PlanRecord r;
-    r.index = index;
-    r.text = text;
-    r.left = static_cast<float>(leftPx * kTwipsPerPixel);
-    r.top = static_cast<float>(topPx * kTwipsPerPixel);
-    r.width = static_cast<float>(widthPx * kTwipsPerPixel);
-    r.height = static_cast<float>(heightPx * kTwipsPerPixel);
-    r.borderStyle = 1;
-    return r;
-}
-
-int gridColumns(int elements)
-{
-    const int rooms = elements - kFirstGridRoom + 1;
-    return static_cast<int>(std::ceil(std::sqrt(static_cast<double>(rooms))));
-}
-
-int gridPitch(int elements)
-{
-    return std::max(1, kGridPixels / gridColumns(elements));
-}
-
-// A plan Save takes: rooms side by side in a square grid (touching, so none
-// overlaps), a room with both entrances and a door on its top edge, and a
-// room on its own that the drag moves.
-std::vector<PlanRecord> makePlan(int elements)
-{
-    std::vector<PlanRecord> plan;
-    plan.push_back(record(kHome, QStringLiteral("HOME"), 250, 20, 40, 40));
-    plan.push_back(record(2, kMainEntranceText, 250, 20, 20, 0));
-    plan.push_back(record(3, kBackEntranceText, 250, 20, 10, 0));
-    plan.push_back(record(4, QString(), 250, 20, 0, 8));
-    plan.push_back(record(kMover, QStringLiteral("MOVER"), 260, 260, 16, 16));
-    const int columns = gridColumns(elements);
-    const int pitch = gridPitch(elements);
-    for (int i = kFirstGridRoom; i <= elements; ++i) {
-        const int cell = i - kFirstGridRoom;
-        plan.push_back(record(i, QStringLiteral("ROOM %1").arg(i), cell % columns * pitch,
-                              cell / columns * pitch, pitch, pitch));
-    }
-    return plan;
-}
 
 void settle()
 {

@@ -101,22 +101,6 @@ ShownElement ShownElement::of(const PlanElement &element)
 
 // ---- PlotBox ---------------------------------------------------------------
 
-PlotBox::WholePlan::WholePlan(PlotBox &plot) : m_plot(plot)
-{
-    ++m_plot.m_wholePlans;
-}
-
-PlotBox::WholePlan::~WholePlan()
-{
-    if (--m_plot.m_wholePlans > 0 || !m_plot.m_childrenChanged)
-        return;
-    m_plot.m_childrenChanged = false;
-    if (accessibilityActive()) {
-        QAccessibleEvent news(&m_plot, QAccessible::ObjectReorder);
-        announce(&news);
-    }
-}
-
 PlotBox::PlotBox(const QString &name, QWidget *parent, const Plan &plan, Handlers handlers)
     : PictureBox(name, parent), m_plan(plan), m_handlers(std::move(handlers))
 {
@@ -133,13 +117,17 @@ PlotBox::PlotBox(const QString &name, QWidget *parent, const Plan &plan, Handler
         m_shown.push_back(ShownElement::of(plan.at(i)));
         m_stamps.push_back(++m_nextStamp);
         m_places.push_back(-1);
+        m_accessible.push_back(0);
+        m_comingUntold.push_back(false);
     }
 }
 
 PlotBox::~PlotBox()
 {
-    for (const auto &[index, id] : m_accessible)
-        QAccessible::deleteAccessibleInterface(id);
+    for (const QAccessible::Id id : m_accessible) {
+        if (id != 0)
+            QAccessible::deleteAccessibleInterface(id);
+    }
 }
 
 const ShownElement *PlotBox::shown(int index) const
@@ -157,6 +145,8 @@ void PlotBox::elementChanged(int index, Plan::Change change)
         m_shown.push_back(ShownElement::of(m_plan.at(index)));
         m_stamps.push_back(++m_nextStamp);
         m_places.push_back(-1);
+        m_accessible.push_back(0);
+        m_comingUntold.push_back(false);
         if (m_shown.back().isVisible()) {
             becameVisible(index);
             markDirty(m_shown.back().geometry());
@@ -220,13 +210,13 @@ void PlotBox::elementChanged(int index, Plan::Change change)
             tellAssistiveTechnology(index, QAccessible::ObjectDestroyed);
             becameHidden(index);
         }
-        if (const auto found = m_accessible.find(index); found != m_accessible.end()) {
-            QAccessible::deleteAccessibleInterface(found->second);
-            m_accessible.erase(found);
-        }
+        if (m_accessible.back() != 0)
+            QAccessible::deleteAccessibleInterface(m_accessible.back());
         m_shown.pop_back();
         m_stamps.pop_back();
         m_places.pop_back();
+        m_accessible.pop_back();
+        m_comingUntold.pop_back();
         break;
     }
 }
@@ -495,32 +485,69 @@ QAccessibleInterface *PlotBox::accessibleElement(int index)
 {
     if (!shown(index) || index < 1)
         return nullptr;
-    if (const auto found = m_accessible.find(index); found != m_accessible.end())
-        return QAccessible::accessibleInterface(found->second);
+    QAccessible::Id &id = m_accessible[static_cast<std::size_t>(index)];
+    if (id != 0)
+        return QAccessible::accessibleInterface(id);
     QAccessibleInterface *element = makeElementAccessible(this, index);
-    m_accessible.emplace(index, QAccessible::registerAccessibleInterface(element));
+    id = QAccessible::registerAccessibleInterface(element);
     return element;
 }
 
 void PlotBox::tellAssistiveTechnology(int index, QAccessible::Event event)
 {
     // While nobody listens nothing is made or sent, however large the plan.
-    // Elements coming and going, into sight and out of it, are news for
-    // every reader; other changes only for the elements it has looked at.
     if (!accessibilityActive())
         return;
-    const bool comesOrGoes = event == QAccessible::ObjectCreated ||
-                             event == QAccessible::ObjectDestroyed ||
-                             event == QAccessible::ObjectShow || event == QAccessible::ObjectHide;
-    if (m_wholePlans > 0) {
-        m_childrenChanged = m_childrenChanged || comesOrGoes;
+    const auto at = static_cast<std::size_t>(index);
+    // An element is told of once the handler that brought it is done: Open
+    // and Add Room make it visible before they give it its text and its
+    // place, and a reader would hear of it nameless, then of every step.
+    if (event == QAccessible::ObjectCreated) {
+        if (!m_comingUntold[at]) {
+            m_comingUntold[at] = true;
+            m_comings.push_back(index);
+        }
+        if (!m_comingsPosted) {
+            m_comingsPosted = true;
+            QMetaObject::invokeMethod(this, &PlotBox::tellOfComings, Qt::QueuedConnection);
+        }
         return;
     }
-    if (!comesOrGoes && !m_accessible.contains(index))
+    // Until then its coming, when told, tells it as it is; if it goes
+    // first, neither is news.
+    if (m_comingUntold[at]) {
+        if (event == QAccessible::ObjectDestroyed)
+            m_comingUntold[at] = false;
+        return;
+    }
+    // Elements going, into sight and out of it, are news for every reader;
+    // other changes only for the elements it has looked at.
+    const bool comesOrGoes = event == QAccessible::ObjectDestroyed ||
+                             event == QAccessible::ObjectShow || event == QAccessible::ObjectHide;
+    if (!comesOrGoes && m_accessible[at] == 0)
         return;
     if (QAccessibleInterface *element = accessibleElement(index)) {
         QAccessibleEvent news(element, event);
         announce(&news);
+    }
+}
+
+void PlotBox::tellOfComings()
+{
+    m_comingsPosted = false;
+    const std::vector<int> comings = std::exchange(m_comings, {});
+    const bool listened = accessibilityActive();
+    for (const int index : comings) {
+        const auto at = static_cast<std::size_t>(index);
+        if (at >= m_comingUntold.size() || !m_comingUntold[at])
+            continue;
+        m_comingUntold[at] = false;
+        if (!listened)
+            continue;
+        if (QAccessibleInterface *element = accessibleElement(index)) {
+            QAccessibleEvent news(element, QAccessible::ObjectCreated);
+            announce(&news);
+        }
     }
 }
 

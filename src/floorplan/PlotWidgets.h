@@ -13,7 +13,6 @@
 #include <QString>
 
 #include <functional>
-#include <unordered_map>
 #include <vector>
 
 class QPainter;
@@ -99,20 +98,6 @@ public:
         std::function<void(int index)> mouseUp;
     };
 
-    // Held while a whole plan arrives or goes at once (Open, the clearing
-    // after Save): assistive technology then hears one change of the plot's
-    // children instead of news of every element.
-    class WholePlan {
-    public:
-        explicit WholePlan(PlotBox &plot);
-        ~WholePlan();
-        WholePlan(const WholePlan &) = delete;
-        WholePlan &operator=(const WholePlan &) = delete;
-
-    private:
-        PlotBox &m_plot;
-    };
-
     PlotBox(const QString &name, QWidget *parent, const Plan &plan, Handlers handlers);
     ~PlotBox() override;
 
@@ -172,6 +157,9 @@ private:
     std::vector<int> stackedIn(const QRect &area) const;
     void drawElement(QPainter &painter, const ShownElement &element) const;
     void tellAssistiveTechnology(int index, QAccessible::Event event);
+    // Tells of the elements that appeared since the plot last had news to
+    // give, each as it stands now.
+    void tellOfComings();
     // Elements coming and going at the end of the plan, as Open and Save's
     // clearing bring them, keep the visible list as it is; one in the middle
     // has it made again when next asked for.
@@ -192,9 +180,13 @@ private:
     mutable std::vector<int> m_places; // by element: its place in m_visible, or -1
     mutable bool m_visibleStale = true;
 
-    std::unordered_map<int, QAccessible::Id> m_accessible;
-    int m_wholePlans = 0; // WholePlan guards held
-    bool m_childrenChanged = false;
+    // By element: the id of its accessible child, 0 while it has none.
+    std::vector<QAccessible::Id> m_accessible;
+    // Elements that appeared and are not yet told of, in the order they
+    // came; an element whose coming is untold has its flag set.
+    std::vector<int> m_comings;
+    std::vector<bool> m_comingUntold;
+    bool m_comingsPosted = false;
 
     Gesture m_gesture;
 };

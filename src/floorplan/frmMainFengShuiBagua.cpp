@@ -492,13 +492,9 @@ void frmMainFengShuiBagua::Command2_Click()
                MsgButtons::Ok, MsgIcon::Critical);
         return;
     }
-    {
-        // Assistive technology hears of the whole plan going at once.
-        const PlotBox::WholePlan leaving(*picRoomLocation);
-        while (module.RoomCount > 0 && m_plan.upperBound() > 0) {
-            m_plan.unloadLast();
-            --module.RoomCount;
-        }
+    while (module.RoomCount > 0 && m_plan.upperBound() > 0) {
+        m_plan.unloadLast();
+        --module.RoomCount;
     }
     module.RoomCount = 0;
     baguaEditorFields().RoomSelected = false;
@@ -560,8 +556,6 @@ void frmMainFengShuiBagua::cmdOpen_Click()
         return;
     }
 
-    // Assistive technology hears of the whole plan arriving at once.
-    const PlotBox::WholePlan arriving(*picRoomLocation);
     for (const PlanRecord &record : read.records) {
         const int n = *m_plan.loadNext();
         m_plan.setVisible(n, true);

@@ -14,7 +14,9 @@ namespace tessavo {
 // of ours is in place: the time to make and send news of what changes.
 bool accessibilityActive();
 
-// Sends the news to the listener in place, else to the desktop's bridge.
+// Sends the news to the listener in place, else to the desktop's bridge;
+// a change of name or of place goes out as its AT-SPI signal on the
+// bridge's connection, as Qt's bridge drops the one and garbles the other.
 void announce(QAccessibleEvent *event);
 
 // Takes every accessibility event in place of the desktop's bridge for as

@@ -1,0 +1,246 @@
+// The plan editor in a process of its own, for the tests and the benchmark
+// that listen to it as a screen reader does: through the desktop's
+// accessibility bridge, from another process. It runs the real editor
+// window with the tests' fakes for the message boxes and the program
+// folder, and takes one step per line of its standard input, answering
+// each with one line once the step and the news it gave are done:
+//
+//   plan N            writes a plan of N elements (LargePlan.h) to the file
+//   open              File > Open                       -> "opened N"
+//   save              File > Save, the plan's checks met -> "saved N"
+//   clear             empties the plan without the file  -> "cleared"
+//   move K DX DY      moves element K by DX, DY pixels    -> "moved X Y W H"
+//                     (its new box on the screen)
+//   rename K TEXT     gives element K the text            -> "renamed"
+//   cpu               the process's CPU time so far       -> "cpu MICROSECONDS"
+//   bridge            whether assistive technology is on  -> "bridge on" or "bridge off"
+//
+// "ready PID" comes first, once the editor is shown and, with --bridge,
+// once the bridge to assistive technology is up. An unknown or failing step
+// answers "error WHAT"; the end of the input ends the program.
+
+#include "Fakes.h"
+#include "LargePlan.h"
+#include "OffscreenApplication.h"
+
+#include "app/FormCatalog.h"
+#include "floorplan/PlanFile.h"
+#include "floorplan/PlotWidgets.h"
+#include "floorplan/frmMainFengShuiBagua.h"
+#include "frame/MDI.h"
+#include "platform/Form.h"
+#include "platform/FormRegistry.h"
+
+#include <QAccessible>
+#include <QFile>
+#include <QLineEdit>
+#include <QSocketNotifier>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+
+using namespace tessavo;
+using namespace tessavo::floorplan;
+
+namespace {
+
+void answer(const QString &line)
+{
+    std::fputs(line.toUtf8().constData(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+long long cpuMicroseconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto micro = [](const timeval &t) {
+        return static_cast<long long>(t.tv_sec) * 1000000 + t.tv_usec;
+    };
+    return micro(usage.ru_utime) + micro(usage.ru_stime);
+}
+
+class Driver {
+public:
+    Driver(frmMainFengShuiBagua &editor, QString folder) : m_editor(editor), m_folder(folder) {}
+
+    QString step(const QString &line)
+    {
+        const QStringList words = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (words.isEmpty())
+            return QStringLiteral("error empty step");
+        const QString &what = words.first();
+        Plan &plan = m_editor.plan();
+        const auto element = [&](int k) { return k >= 1 && k <= plan.upperBound(); };
+        if (what == QLatin1String("plan") && words.size() == 2) {
+            const int elements = words[1].toInt();
+            if (elements < 5 ||
+                !writePlanFile(planFilePath(m_folder), test::largeplan::makePlan(elements)))
+                return QStringLiteral("error plan");
+            return QStringLiteral("plan %1").arg(elements);
+        }
+        if (what == QLatin1String("open")) {
+            m_editor.cmdOpen_Click();
+            settle();
+            return QStringLiteral("opened %1").arg(plan.upperBound());
+        }
+        if (what == QLatin1String("save")) {
+            GreatFengShuiModule &module = modGreatFengShui();
+            module.MainEntranceExists = module.BackEntranceExists = module.DoorExists = true;
+            m_editor.Command2_Click();
+            settle();
+            return QStringLiteral("saved %1").arg(plan.upperBound());
+        }
+        if (what == QLatin1String("clear")) {
+            while (plan.upperBound() > 0)
+                plan.unloadLast();
+            modGreatFengShui().RoomCount = 0;
+            settle();
+            return QStringLiteral("cleared");
+        }
+        if (what == QLatin1String("move") && words.size() == 4 && element(words[1].toInt())) {
+            const int k = words[1].toInt();
+            const PlanElement &e = plan.at(k);
+            plan.setPosition(k, e.left + words[2].toInt() * test::largeplan::kTwipsPerPixel,
+                             e.top + words[3].toInt() * test::largeplan::kTwipsPerPixel);
+            settle();
+            const QRect box = m_editor.picRoomLocation->shown(k)->geometry();
+            const QPoint at = m_editor.picRoomLocation->mapToGlobal(box.topLeft());
+            return QStringLiteral("moved %1 %2 %3 %4")
+                .arg(at.x())
+                .arg(at.y())
+                .arg(box.width())
+                .arg(box.height());
+        }
+        if (what == QLatin1String("rename") && words.size() >= 3 && element(words[1].toInt())) {
+            plan.setText(words[1].toInt(), line.section(QLatin1Char(' '), 2));
+            settle();
+            return QStringLiteral("renamed");
+        }
+        if (what == QLatin1String("cpu"))
+            return QStringLiteral("cpu %1").arg(cpuMicroseconds());
+        if (what == QLatin1String("bridge"))
+            return QAccessible::isActive() ? QStringLiteral("bridge on")
+                                           : QStringLiteral("bridge off");
+        return QStringLiteral("error unknown step: ") + line;
+    }
+
+private:
+    frmMainFengShuiBagua &m_editor;
+    QString m_folder;
+};
+
+// Reads the steps as they come, between events, so that the program answers
+// a reader's questions while it waits for the next step.
+class StepReader : public QObject {
+public:
+    explicit StepReader(Driver &driver)
+        : m_driver(driver), m_notifier(STDIN_FILENO, QSocketNotifier::Read)
+    {
+        connect(&m_notifier, &QSocketNotifier::activated, this, [this] { readSome(); });
+    }
+
+private:
+    void readSome()
+    {
+        char buffer[4096];
+        const ssize_t got = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (got <= 0) {
+            m_notifier.setEnabled(false);
+            QCoreApplication::exit(0);
+            return;
+        }
+        m_pending.append(buffer, got);
+        for (qsizetype end; (end = m_pending.indexOf('\n')) >= 0;) {
+            const QString line = QString::fromUtf8(m_pending.left(end)).trimmed();
+            m_pending.remove(0, end + 1);
+            answer(m_driver.step(line));
+        }
+    }
+
+    Driver &m_driver;
+    QSocketNotifier m_notifier;
+    QByteArray m_pending;
+};
+
+// Calls back once the bridge to assistive technology is up, or at once
+// when it is; the bridge starts its work right after it turns active.
+class BridgeWatch : public QAccessible::ActivationObserver {
+public:
+    explicit BridgeWatch(std::function<void()> up) : m_up(std::move(up))
+    {
+        QAccessible::installActivationObserver(this);
+        if (QAccessible::isActive())
+            accessibilityActiveChanged(true);
+    }
+    ~BridgeWatch() override { QAccessible::removeActivationObserver(this); }
+
+    void accessibilityActiveChanged(bool active) override
+    {
+        if (active && m_up)
+            QTimer::singleShot(0, std::exchange(m_up, nullptr));
+    }
+
+private:
+    std::function<void()> m_up;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    test::OffscreenApplication app(argc, argv);
+    const bool bridge = app.arguments().contains(QStringLiteral("--bridge"));
+
+    QTemporaryDir folder;
+    test::Fakes fakes = test::installFakes();
+    fakes.programFolder->folder = folder.path();
+    QFile companion(folder.filePath(QStringLiteral("Bmp2Jpeg.dll")));
+    if (!folder.isValid() || !companion.open(QIODevice::WriteOnly)) {
+        answer(QStringLiteral("error no program folder"));
+        return 1;
+    }
+    companion.close();
+
+    registerAllForms();
+    MDI &mdi = form<MDI>();
+    mdi.Show();
+    mdi.cmdCallMainForm_Click(4);
+    auto &editor = form<frmMainFengShuiBagua>();
+    editor.txtPlotLength->setText(QStringLiteral("60"));
+    editor.txtPlotWidth->setText(QStringLiteral("60"));
+    editor.cmdMesure_Click();
+    editor.setLeft(0);
+    editor.setTop(0);
+    settle();
+
+    Driver driver(editor, folder.path());
+    StepReader reader(driver);
+    const auto ready = [] {
+        answer(QStringLiteral("ready %1").arg(QCoreApplication::applicationPid()));
+    };
+    std::unique_ptr<BridgeWatch> watch;
+    if (bridge)
+        watch = std::make_unique<BridgeWatch>(ready);
+    else
+        ready();
+    const int status = app.exec();
+    watch.reset();
+    FormRegistry::instance().reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
+}
