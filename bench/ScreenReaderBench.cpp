@@ -27,7 +27,7 @@ using namespace tessavo::test::realbridge;
 namespace {
 
 constexpr int kElements = 32767;
-constexpr int kRuns = 3;
+constexpr int kRuns = 5;
 const Millis kStepTime(300000);
 
 const std::vector<std::string> kReaderEvents = {
