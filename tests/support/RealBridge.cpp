@@ -304,6 +304,19 @@ Desktop::~Desktop()
 
 namespace {
 
+// A timer of the default main context that sets the flag once the deadline
+// has passed.
+guint addDeadline(bool &timedOut, Clock::time_point deadline)
+{
+    return g_timeout_add(
+        static_cast<guint>(remainingMs(deadline)),
+        [](gpointer data) -> gboolean {
+            *static_cast<bool *>(data) = true;
+            return G_SOURCE_REMOVE;
+        },
+        &timedOut);
+}
+
 // Runs the default main context until the flag is set, the child at the
 // other end of the pipe is gone, or the time runs out; empty, or why not.
 std::string waitFor(const bool &flag, int childPipe, Clock::time_point deadline)
@@ -319,13 +332,7 @@ std::string waitFor(const bool &flag, int childPipe, Clock::time_point deadline)
             return G_SOURCE_REMOVE;
         },
         &wait);
-    const guint timer = g_timeout_add(
-        static_cast<guint>(remainingMs(deadline)),
-        [](gpointer data) -> gboolean {
-            static_cast<Wait *>(data)->timedOut = true;
-            return G_SOURCE_REMOVE;
-        },
-        &wait);
+    const guint timer = addDeadline(wait.timedOut, deadline);
     while (!flag && !wait.gone && !wait.timedOut)
         g_main_context_iteration(nullptr, TRUE);
     if (!wait.timedOut)
@@ -577,13 +584,7 @@ std::string Editor::finish()
             return G_SOURCE_REMOVE;
         },
         &wait);
-    const guint timer = g_timeout_add(
-        static_cast<guint>(remainingMs(deadline)),
-        [](gpointer data) -> gboolean {
-            static_cast<Wait *>(data)->timedOut = true;
-            return G_SOURCE_REMOVE;
-        },
-        &wait);
+    const guint timer = addDeadline(wait.timedOut, deadline);
     while (!wait.closed && !wait.timedOut)
         g_main_context_iteration(nullptr, TRUE);
     if (!wait.timedOut)
