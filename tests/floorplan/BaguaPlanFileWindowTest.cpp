@@ -303,10 +303,10 @@ TEST_F(PlanFileWindowTest, ASaveChecksThePlanOnTheScreenNotWhatAnEarlierPlanLeft
     }
 }
 
-// Save asks before it writes, and runs once at a time: whatever presses Save
-// again while its question waits (here the box itself) starts nothing, so
-// the plan the user said Yes to is the one written, and only once.
-TEST_F(PlanFileWindowTest, SavePressedAgainWhileItAsksStartsNothing)
+// Save and Open ask before they act, and run once at a time: whatever
+// presses the command again while its question waits (here the box itself)
+// starts nothing, so what the user said Yes to is done, and only once.
+TEST_F(PlanFileWindowTest, SaveAndOpenPressedAgainWhileTheyAskStartNothing)
 {
     auto &w = savablePlan();
     int questions = 0;
@@ -318,6 +318,19 @@ TEST_F(PlanFileWindowTest, SavePressedAgainWhileItAsksStartsNothing)
     EXPECT_EQ(messages(), QStringList({QStringLiteral("Do you want to save the Plot Chart?"),
                                        QStringLiteral("Saved succesfully")}));
     EXPECT_EQ(planFile(), kSavedPlan);
+
+    // A room added since the start makes Open ask before it merges.
+    addRoom(w, QStringLiteral("NEW"), "5", "5");
+    clearMessages();
+    questions = 0;
+    fakes.messageBox->whileOpen = [&](const QString &text) {
+        if (text.startsWith(QStringLiteral("Are You Sure")) && ++questions == 1)
+            w.findChild<QAction *>(QStringLiteral("mnuOpen"))->trigger();
+    };
+    w.cmdOpen->click();
+    EXPECT_EQ(messages(), QStringList{QStringLiteral("Are You Sure You Want To Integrate Old Chart "
+                                                     "With New Chart ?")});
+    EXPECT_EQ(w.plan().upperBound(), 5);
 }
 
 // Alt+S and at once a click on Save, as a quick hand does: the key's press
