@@ -242,14 +242,12 @@ void frmMainFengShuiBagua::CloseForm(Form *window)
 bool frmMainFengShuiBagua::ValidatePlotSize()
 {
     if (txtPlotLength->text().isEmpty()) {
-        MsgBox(QStringLiteral("Please enter your plot length"), MsgButtons::Ok,
-               MsgIcon::Information);
+        inform(QStringLiteral("Please enter your plot length"));
         txtPlotLength->setFocus();
         return false;
     }
     if (txtPlotWidth->text().isEmpty()) {
-        MsgBox(QStringLiteral("Please enter your plot width"), MsgButtons::Ok,
-               MsgIcon::Information);
+        inform(QStringLiteral("Please enter your plot width"));
         txtPlotWidth->setFocus();
         return false;
     }
@@ -264,15 +262,13 @@ bool frmMainFengShuiBagua::computeScale()
     // number above 0 is refused here, and the scale stays as it was.
     const std::optional<double> length = plotScale(txtPlotLength->text());
     if (!length) {
-        MsgBox(QStringLiteral("Please enter your plot length as a number greater than 0"),
-               MsgButtons::Ok, MsgIcon::Information);
+        inform(QStringLiteral("Please enter your plot length as a number greater than 0"));
         txtPlotLength->setFocus();
         return false;
     }
     const std::optional<double> width = plotScale(txtPlotWidth->text());
     if (!width) {
-        MsgBox(QStringLiteral("Please enter your plot width as a number greater than 0"),
-               MsgButtons::Ok, MsgIcon::Information);
+        inform(QStringLiteral("Please enter your plot width as a number greater than 0"));
         txtPlotWidth->setFocus();
         return false;
     }
@@ -375,8 +371,7 @@ void frmMainFengShuiBagua::cmdOk_Click()
     if (!height || !across)
         return refuse(kSizeTooLarge, txtLength, false);
     if (m_plan.room() < 1) {
-        MsgBox(QStringLiteral("The plan cannot hold more elements"), MsgButtons::Ok,
-               MsgIcon::Information);
+        inform(QStringLiteral("The plan cannot hold more elements"));
         return;
     }
 
@@ -446,8 +441,7 @@ void frmMainFengShuiBagua::txtRoom_MouseUp(int Index)
     if (!m_plan.contains(Index))
         return;
     if (overlapStep(m_plan, Index, modGreatFengShui()))
-        MsgBox(QStringLiteral("Sorry you cannot overlap rooms"), MsgButtons::Ok,
-               MsgIcon::Information);
+        inform(QStringLiteral("Sorry you cannot overlap rooms"));
 }
 
 // ---- Plan file -------------------------------------------------------------
@@ -641,8 +635,7 @@ bool frmMainFengShuiBagua::placeOnHighlightedRooms(const FacingDialog &dialog, c
             return false;
         size = *twips;
         if (m_plan.room() < rooms.size() * perRoom) {
-            MsgBox(QStringLiteral("The plan cannot hold more elements"), MsgButtons::Ok,
-                   MsgIcon::Information);
+            inform(QStringLiteral("The plan cannot hold more elements"));
             return false;
         }
     }
@@ -665,7 +658,7 @@ void frmMainFengShuiBagua::confirmEntranceSize(const EntranceTwin &twin, FacingD
     if (!dialog.sizeFits(twin.size))
         return;
     if (planBears(m_plan, twin.elementText)) {
-        MsgBox(twin.alreadyThere, MsgButtons::Ok, MsgIcon::Information);
+        inform(twin.alreadyThere);
         dialog.closeSizeFrame();
         return;
     }
@@ -785,8 +778,7 @@ void frmMainFengShuiBagua::cmdDeleteDoor_Click()
 {
     GreatFengShuiModule &module = modGreatFengShui();
     if (!module.DoorSelected) {
-        MsgBox(QStringLiteral("Plase select a door to delete"), MsgButtons::Ok,
-               MsgIcon::Information);
+        inform(QStringLiteral("Plase select a door to delete"));
         return;
     }
     for (int i : m_plan.highlighted())

@@ -108,7 +108,8 @@ bool tellOverBridgeConnection(QAccessibleEvent *event)
     QDBusMessage signal =
         QDBusMessage::createSignal(path, QString::fromLatin1(kEventInterface), member);
     const SpiReference application{
-        bus.baseService(), QDBusObjectPath(QStringLiteral("/org/a11y/atspi/accessible/root"))};
+        bus.baseService(),
+        QDBusObjectPath(QString::fromLatin1(kObjectPathPrefix) + QStringLiteral("root"))};
     signal << detail << 0 << 0 << QVariant::fromValue(data) << QVariant::fromValue(application);
     bus.send(signal);
     return true;
