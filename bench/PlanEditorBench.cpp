@@ -15,6 +15,7 @@
 #include "app/FormCatalog.h"
 #include "floorplan/PlanFile.h"
 #include "floorplan/PlanModel.h"
+#include "floorplan/PlanRules.h"
 #include "floorplan/PlotWidgets.h"
 #include "floorplan/frmMainFengShuiBagua.h"
 #include "frame/MDI.h"
@@ -277,6 +278,23 @@ void BM_Save(benchmark::State &state)
     }
 }
 
+// What Save and Generate Bagua Chart ask of the whole plan: whether any two
+// of its rooms overlap. The plan's rooms touch, so every room is looked at.
+void BM_JudgePlan(benchmark::State &state)
+{
+    const int elements = static_cast<int>(state.range(0));
+    openPlan(elements);
+    const Plan &plan = g_harness->editor->plan();
+    bool overlap = false;
+    for (auto _ : state) {
+        overlap = planHasOverlappingRooms(plan);
+        benchmark::DoNotOptimize(overlap);
+    }
+    state.SetItemsProcessed(state.iterations() * elements);
+    if (overlap)
+        state.SkipWithError("the plan was judged to have overlapping rooms");
+}
+
 // Resident memory the largest plan adds to the empty editor, with it drawn.
 void BM_Memory(benchmark::State &state)
 {
@@ -313,6 +331,7 @@ BENCHMARK(BM_Click)->Apply(sizes);
 BENCHMARK(BM_DragStep)->Apply(sizes);
 BENCHMARK(BM_FullRedraw)->Apply(sizes);
 BENCHMARK(BM_Save)->Apply(sizes);
+BENCHMARK(BM_JudgePlan)->Apply(sizes);
 
 // Shows Google Benchmark's lines and keeps each result for the table.
 class TableReporter : public benchmark::ConsoleReporter {
@@ -337,12 +356,12 @@ public:
 
     void printTable() const
     {
-        const char *columns[] = {"BM_Open",  "BM_OpenHeardByNoOne", "BM_OpenHeardByAReader",
-                                 "BM_Click", "BM_DragStep",         "BM_FullRedraw",
-                                 "BM_Save"};
+        const char *columns[] = {"BM_Open",     "BM_OpenHeardByNoOne", "BM_OpenHeardByAReader",
+                                 "BM_Click",    "BM_DragStep",         "BM_FullRedraw",
+                                 "BM_Save",     "BM_JudgePlan"};
         std::printf("\n| elements | Open | Open, a no-op listener | Open, a reader listening | one "
-                    "click | one drag step | full redraw | Save |\n");
-        std::printf("|---|---|---|---|---|---|---|---|\n");
+                    "click | one drag step | full redraw | Save | judging the whole plan |\n");
+        std::printf("|---|---|---|---|---|---|---|---|---|\n");
         for (const auto &[elements, row] : m_ms) {
             std::printf("| %d |", elements);
             for (const char *column : columns) {
@@ -356,9 +375,28 @@ public:
         }
         if (m_addedMB >= 0)
             std::printf("\nResident memory added by a 32,767-element plan: %.1f MB\n", m_addedMB);
+        const double judgeSmall = at(1000, "BM_JudgePlan");
+        const double judgeLarge = at(32767, "BM_JudgePlan");
+        const double openLarge = at(32767, "BM_Open");
+        if (judgeSmall > 0 && judgeLarge > 0 && openLarge > 0) {
+            std::printf("Judging the whole plan at 32,767 elements: %.2f of Open's time; per "
+                        "element %.1f ns, %.2f times the %.1f ns at 1,000\n",
+                        judgeLarge / openLarge, judgeLarge * 1e6 / 32767,
+                        (judgeLarge / 32767) / (judgeSmall / 1000), judgeSmall * 1e6 / 1000);
+        }
     }
 
 private:
+    // Milliseconds of one benchmark at one size; 0 when it did not run.
+    double at(int elements, const std::string &what) const
+    {
+        const auto row = m_ms.find(elements);
+        if (row == m_ms.end())
+            return 0;
+        const auto found = row->second.find(what);
+        return found == row->second.end() ? 0 : found->second;
+    }
+
     std::map<int, std::map<std::string, double>> m_ms;
     double m_addedMB = -1;
 };

@@ -2,6 +2,7 @@
 
 #include "floorplan/BaguaCalc.h"
 #include "floorplan/PlanModel.h"
+#include "floorplan/PlanRules.h"
 #include "floorplan/frmDisplay.h"
 #include "frame/MDI.h"
 #include "platform/Form.h"
@@ -53,7 +54,7 @@ void GenerateBaguaChart(Plan &txtRoom, Form *editor)
     storeChartBox(module, box);
     form<frmDisplay>().layBaguaChart(box);
 
-    if (module.RoomsOverlap) {
+    if (planHasOverlappingRooms(txtRoom)) {
         MsgBox(QStringLiteral("You cannot overlap rooms"), MsgButtons::Ok, MsgIcon::Information);
         return;
     }

@@ -18,7 +18,7 @@ bool companionFilePresent();
 // Whitens every element of the plan, finds the rooms' box, lays the nine
 // parts over it in frmDisplay, then hides the editor and shows the chart.
 // Refuses, with a message, when the companion file is missing, when the plan
-// has no element, and when the last room drag ended on another room.
+// has no element, and when two of its rooms overlap.
 void GenerateBaguaChart(Plan &txtRoom, Form *editor);
 
 } // namespace floorplan

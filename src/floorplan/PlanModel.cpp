@@ -189,6 +189,15 @@ std::vector<int> PlanIndex::near(const TwipsArea &area) const
     return found;
 }
 
+bool PlanIndex::anyCrowdedBucket(const std::function<bool(const std::vector<int> &)> &visit) const
+{
+    for (const std::vector<int> &list : m_buckets) {
+        if (list.size() > 1 && visit(list))
+            return true;
+    }
+    return false;
+}
+
 // ---- Plan ------------------------------------------------------------------
 
 Plan::Plan()

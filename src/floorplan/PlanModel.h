@@ -94,6 +94,12 @@ public:
     void remove(int index);
     // Every element whose bounds may reach into the area, in index order.
     std::vector<int> near(const TwipsArea &area) const;
+    // Calls visit with the elements of each bucket that holds two or more,
+    // until visit returns true; true then. Two elements whose bounds share
+    // a place share a bucket, unless one of them is in none (unbucketed).
+    bool anyCrowdedBucket(const std::function<bool(const std::vector<int> &)> &visit) const;
+    // The elements every search looks at, being in no bucket.
+    const std::vector<int> &unbucketed() const { return m_everywhere; }
 
 private:
     struct Span {
@@ -167,6 +173,7 @@ public:
     // Elements 1 and up whose bounds may reach into the area, in index order;
     // each element that lies in the area is among them.
     std::vector<int> near(const TwipsArea &area) const { return m_index.near(area); }
+    const PlanIndex &index() const { return m_index; }
 
 private:
     PlanElement &edit(int index);

@@ -4,6 +4,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <functional>
+#include <iterator>
+#include <map>
+#include <queue>
+#include <vector>
 
 namespace tessavo::floorplan {
 
@@ -194,18 +200,143 @@ bool planBears(const Plan &plan, const QString &text)
     return false;
 }
 
-bool entranceInsideTest(const Plan &plan, const QString &entranceText, int entranceIndex)
+bool entranceInsideTest(const Plan &plan, const QString &entranceText)
 {
-    if (!planBears(plan, entranceText))
-        return true;
-    if (entranceIndex < 1 || entranceIndex > plan.upperBound())
-        return false;
-    const PlanElement &entrance = plan.at(entranceIndex);
-    for (int j = 1; j <= plan.upperBound(); ++j) {
-        if (plan.at(j).text != entranceText && liesInside(entrance, plan.at(j)))
+    // Elements of no size are in no bucket of the plan's index; only an
+    // entrance of no size can lie inside one, at its very point.
+    std::vector<int> points;
+    bool pointsFound = false;
+    const auto inside = [&](const PlanElement &entrance, int j) {
+        return plan.at(j).text != entranceText && liesInside(entrance, plan.at(j));
+    };
+    for (int i = 1; i <= plan.upperBound(); ++i) {
+        const PlanElement &entrance = plan.at(i);
+        if (entrance.text != entranceText)
+            continue;
+        // Rounding moves an edge by half a twip at most.
+        const double right = static_cast<double>(entrance.left) + entrance.width;
+        const double bottom = static_cast<double>(entrance.top) + entrance.height;
+        const std::vector<int> near =
+            plan.near({std::min<double>(entrance.left, right) - 1,
+                       std::min<double>(entrance.top, bottom) - 1,
+                       std::max<double>(entrance.left, right) + 1,
+                       std::max<double>(entrance.top, bottom) + 1});
+        if (std::any_of(near.begin(), near.end(), [&](int j) { return inside(entrance, j); }))
+            continue;
+        if (entrance.width != 0 || entrance.height != 0)
+            return false;
+        if (!pointsFound) {
+            for (int j = 1; j <= plan.upperBound(); ++j) {
+                if (plan.at(j).width == 0 && plan.at(j).height == 0)
+                    points.push_back(j);
+            }
+            pointsFound = true;
+        }
+        if (std::none_of(points.begin(), points.end(), [&](int j) { return inside(entrance, j); }))
+            return false;
+    }
+    return true;
+}
+
+namespace {
+
+struct Area {
+    bool solid = false; // a room with width and height
+    double left = 0;
+    double top = 0;
+    double right = 0;
+    double bottom = 0;
+};
+
+Area areaOf(const PlanElement &e)
+{
+    if (e.kind() != ElementKind::Room || !(e.width > 0) || !(e.height > 0) ||
+        !std::isfinite(e.left) || !std::isfinite(e.top))
+        return {};
+    return {true, e.left, e.top, static_cast<double>(e.left) + e.width,
+            static_cast<double>(e.top) + e.height};
+}
+
+bool insidesMeet(const Area &a, const Area &b)
+{
+    return a.solid && b.solid && a.left < b.right && b.left < a.right && a.top < b.bottom &&
+           b.top < a.bottom;
+}
+
+// Whether any two of many rooms meet, in n log n whatever their places: a
+// sweep from left to right holds the rooms whose width it stands in. Those
+// never meet one another, or the sweep would have stopped, so by their tops
+// a new room need only be held against the two either side of its own top.
+bool anyMeet(const std::vector<Area> &areas, std::vector<int> rooms)
+{
+    std::sort(rooms.begin(), rooms.end(), [&](int a, int b) {
+        return areas[static_cast<std::size_t>(a)].left < areas[static_cast<std::size_t>(b)].left;
+    });
+    std::map<double, double> standing; // top -> bottom
+    using End = std::pair<double, double>; // right, top
+    std::priority_queue<End, std::vector<End>, std::greater<>> ends;
+    for (int room : rooms) {
+        const Area &a = areas[static_cast<std::size_t>(room)];
+        // A room ending where this one starts only touches it.
+        while (!ends.empty() && ends.top().first <= a.left) {
+            standing.erase(ends.top().second);
+            ends.pop();
+        }
+        const auto below = standing.lower_bound(a.top);
+        if (below != standing.end() && below->first < a.bottom)
             return true;
+        if (below != standing.begin() && std::prev(below)->second > a.top)
+            return true;
+        standing.emplace(a.top, a.bottom);
+        ends.emplace(a.right, a.top);
     }
     return false;
+}
+
+} // namespace
+
+bool roomsMeet(const PlanElement &a, const PlanElement &b)
+{
+    return insidesMeet(areaOf(a), areaOf(b));
+}
+
+bool planHasOverlappingRooms(const Plan &plan)
+{
+    std::vector<Area> areas(static_cast<std::size_t>(plan.upperBound()) + 1);
+    for (int i = 1; i <= plan.upperBound(); ++i)
+        areas[static_cast<std::size_t>(i)] = areaOf(plan.at(i));
+    const auto solid = [&](int i) { return areas[static_cast<std::size_t>(i)].solid; };
+    const auto meet = [&](int a, int b) {
+        return a != b &&
+               insidesMeet(areas[static_cast<std::size_t>(a)], areas[static_cast<std::size_t>(b)]);
+    };
+
+    // Two rooms that meet share a bucket of the plan's index, but for the
+    // few too large for the buckets, which are held against every room.
+    for (int large : plan.index().unbucketed()) {
+        if (!plan.contains(large) || !solid(large))
+            continue;
+        for (int i = 1; i <= plan.upperBound(); ++i) {
+            if (meet(large, i))
+                return true;
+        }
+    }
+    // A bucket holds a few rooms, unless the plan piles them up.
+    constexpr std::size_t kFewRooms = 64;
+    std::vector<int> rooms;
+    return plan.index().anyCrowdedBucket([&](const std::vector<int> &bucket) {
+        rooms.clear();
+        std::copy_if(bucket.begin(), bucket.end(), std::back_inserter(rooms), solid);
+        if (rooms.size() > kFewRooms)
+            return anyMeet(areas, rooms);
+        for (std::size_t a = 0; a < rooms.size(); ++a) {
+            for (std::size_t b = a + 1; b < rooms.size(); ++b) {
+                if (meet(rooms[a], rooms[b]))
+                    return true;
+            }
+        }
+        return false;
+    });
 }
 
 } // namespace tessavo::floorplan

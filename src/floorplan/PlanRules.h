@@ -44,14 +44,26 @@ bool overlapStep(const Plan &plan, int k, GreatFengShuiModule &module);
 // edges are taken to whole twips.
 bool liesInside(const PlanElement &e, const PlanElement &j);
 
-// Whether an element of the plan (1 up) bears exactly this text. What the
-// plan holds is read off its elements, never off a flag that an earlier
-// plan may have left: an entrance by its text, a door by the empty text.
+// What Save and Generate Bagua Chart decide is read off the plan as it
+// stands, never off a flag that an earlier plan, a drop or a visit may have
+// left.
+
+// Whether an element of the plan (1 up) bears exactly this text: an
+// entrance by its text, a door by the empty text.
 bool planBears(const Plan &plan, const QString &text);
 
-// Save's test for one entrance kind: when an element bears the entrance
-// text, the element at entranceIndex must lie inside some element that does
-// not bear it. An index outside the plan fails the test.
-bool entranceInsideTest(const Plan &plan, const QString &entranceText, int entranceIndex);
+// Save's test for one entrance kind: every element that bears the entrance
+// text lies inside some element that does not bear it.
+bool entranceInsideTest(const Plan &plan, const QString &entranceText);
+
+// Whether the insides of two rooms meet: their areas share more than an
+// edge. What has no area meets nothing: an entrance, a door, a room of no
+// width or height (a deleted one among them).
+bool roomsMeet(const PlanElement &a, const PlanElement &b);
+
+// Whether any two rooms of the plan meet. Unlike the test of a dropped
+// room, it sees a room over its exact twin and a large room over a small
+// one.
+bool planHasOverlappingRooms(const Plan &plan);
 
 } // namespace tessavo::floorplan

@@ -453,10 +453,11 @@ void frmMainFengShuiBagua::Command2_Click()
     if (m_saving)
         return;
     const QScopedValueRollback saving(m_saving, true);
-    // The entrances and doors are looked for in the plan itself: the flags
-    // that the toggles, the door dialog and Open set outlive the plan they
-    // describe (a Save's clearing, a new visit), and trusting them would
-    // write a plan with no Main Entrance, or none at all, over a saved one.
+    // The entrances, doors and overlaps are looked for in the plan itself:
+    // the flags that the toggles, the door dialog, Open and a room's drop
+    // set outlive the plan they describe (a Save's clearing, a new visit, a
+    // room added, opened or deleted since), and trusting them would write a
+    // plan with no Main Entrance, with rooms over rooms, or none at all.
     GreatFengShuiModule &module = modGreatFengShui();
     if (!planBears(m_plan, kMainEntranceText))
         return inform(QStringLiteral("Please create Main Entrance"));
@@ -465,14 +466,14 @@ void frmMainFengShuiBagua::Command2_Click()
                    QStringLiteral("Do you want To create ?"),
                MsgButtons::YesNo) == MsgAnswer::Yes)
         return;
-    if (!entranceInsideTest(m_plan, kMainEntranceText, module.MainEntranceIndex))
+    if (!entranceInsideTest(m_plan, kMainEntranceText))
         return inform(QStringLiteral("Main Entrance must be inside the room"));
-    if (!entranceInsideTest(m_plan, kBackEntranceText, module.BackEntranceIndex))
+    if (!entranceInsideTest(m_plan, kBackEntranceText))
         return inform(QStringLiteral("Back Entrance must be inside the room"));
     if (!planBears(m_plan, QString()))
         return inform(QStringLiteral("Please Create Doors"));
     module.DoorExists = true;
-    if (module.RoomsOverlap)
+    if (planHasOverlappingRooms(m_plan))
         return inform(QStringLiteral("You cannot overlap rooms"));
     if (MsgBox(QStringLiteral("Do you want to save the Plot Chart?"), MsgButtons::YesNo) !=
         MsgAnswer::Yes)

@@ -39,19 +39,22 @@ TEST_F(BaguaChartWindowTest, GenerateRefusesOrShowsTheChart)
         const char *what;
         bool companion;
         bool withRoom;
-        bool overlap;
+        bool overlap;  // a second room over the first
+        bool flagLeft; // a room's refused drop left its flag
         const char *message; // nothing when none is shown
         bool chartLoaded;
         bool chartShown;
         bool whitened;
     } rows[] = {
         {"companion file missing: nothing changes, not even the colours", false, true, false,
-         "Required file is missing please reinstall the software", false, false, false},
-        {"no element at all", true, false, false, "Please create rooms to gernerate Bagua Chart",
-         false, false, true},
-        {"rooms overlap: the grid is laid but the chart stays hidden", true, true, true,
+         false, "Required file is missing please reinstall the software", false, false, false},
+        {"no element at all", true, false, false, false,
+         "Please create rooms to gernerate Bagua Chart", false, false, true},
+        {"rooms overlap: the grid is laid but the chart stays hidden", true, true, true, false,
          "You cannot overlap rooms", true, false, true},
-        {"a plain plan", true, true, false, nullptr, true, true, true},
+        {"a plain plan", true, true, false, false, nullptr, true, true, true},
+        // The plan on the screen decides, not what an earlier drop left.
+        {"a plain plan after a refused drop", true, true, false, true, nullptr, true, true, true},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
@@ -63,7 +66,9 @@ TEST_F(BaguaChartWindowTest, GenerateRefusesOrShowsTheChart)
             addElement("KITCHEN", 810, 1605, 1620, 1350);
             plan().setColours(1, selectedColour());
         }
-        modGreatFengShui().RoomsOverlap = row.overlap;
+        if (row.overlap)
+            addElement("PANTRY", 1200, 1800, 600, 600);
+        modGreatFengShui().RoomsOverlap = row.flagLeft;
         fakes.messageBox->shown.clear();
 
         generate();

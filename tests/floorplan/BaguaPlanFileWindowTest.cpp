@@ -1,6 +1,7 @@
 #include "BaguaEditorFixture.h"
 
 #include "floorplan/PlanFile.h"
+#include "floorplan/frmDisplay.h"
 
 #include <QDir>
 #include <QFile>
@@ -98,8 +99,11 @@ TEST_F(PlanFileWindowTest, SaveChecksInOrderAndChangesNothingWhenRefused)
          [](auto &w) { retireDoor(w.plan(), 4); },
          {},
          {QStringLiteral("Please Create Doors")}},
-        {"rooms overlap",
-         [](auto &) { modGreatFengShui().RoomsOverlap = true; },
+        {"a room over the hall",
+         [this](auto &w) {
+             addRoom(w, QStringLiteral("DELTA"), "30", "20");
+             clearMessages();
+         },
          {},
          {QStringLiteral("You cannot overlap rooms")}},
         {"not confirmed",
@@ -110,11 +114,12 @@ TEST_F(PlanFileWindowTest, SaveChecksInOrderAndChangesNothingWhenRefused)
     for (const auto &r : rows) {
         auto &w = savablePlan();
         r.spoil(w);
+        const int elements = w.plan().upperBound();
         fakes.messageBox->answers = r.answers;
         w.Command2_Click();
         EXPECT_EQ(messages(), r.shown) << r.what;
         EXPECT_FALSE(QFile::exists(planPath())) << r.what;
-        EXPECT_EQ(w.plan().upperBound(), 4) << r.what;
+        EXPECT_EQ(w.plan().upperBound(), elements) << r.what;
         mdi->cmdCallMainForm_Click(-1);
         flushDeletes();
         modGreatFengShui() = {};
@@ -297,6 +302,93 @@ TEST_F(PlanFileWindowTest, ASaveChecksThePlanOnTheScreenNotWhatAnEarlierPlanLeft
         now.Command2_Click();
         EXPECT_EQ(messages(), QStringList{r.refusal});
         EXPECT_EQ(planFile(), kSavedPlan);
+        mdi->cmdCallMainForm_Click(-1);
+        flushDeletes();
+        modGreatFengShui() = {};
+    }
+}
+
+// Whether rooms overlap is read off the rooms on the screen, by Generate
+// Bagua Chart and Save alike: not off the flag a room's drop sets, which
+// Add Room, Open, Delete Room and a new visit leave as it was, and which
+// misses a room over its twin or a large room dropped over a small one.
+TEST_F(PlanFileWindowTest, SaveAndGenerateJudgeTheRoomsOnTheScreen)
+{
+    const QPoint intoHall(60, 110); // from the corner, pixels
+    const struct {
+        const char *what;
+        std::function<frmMainFengShuiBagua &(frmMainFengShuiBagua &)> act;
+        bool overlap;
+    } rows[] = {
+        {"a room added at the corner over the hall, not dragged",
+         [](auto &w) -> auto & {
+             addRoom(w, QStringLiteral("DELTA"), "30", "20");
+             return w;
+         },
+         true},
+        {"the plan opened twice: each room on its twin",
+         [](auto &w) -> auto & {
+             w.Command2_Click();
+             w.mnuOpen_Click();
+             w.mnuOpen_Click();
+             return w;
+         },
+         true},
+        {"a refused drop, then Delete Room",
+         [&](auto &w) -> auto & {
+             drag(w, addRoom(w, QStringLiteral("ALPHA"), "5", "5"), intoHall);
+             w.cmdDeleteRoom_Click();
+             return w;
+         },
+         false},
+        {"a refused drop, then a new visit opening a sound plan",
+         [&](auto &w) -> auto & {
+             drag(w, addRoom(w, QStringLiteral("ALPHA"), "5", "5"), intoHall);
+             QFile file(planPath());
+             EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+             file.write(kSavedPlan);
+             file.close();
+             auto &again = openWithPlot("60", "30");
+             again.cmdOpen_Click();
+             return again;
+         },
+         false},
+        // Its left edge and middle lie left of the hall; the last sample,
+        // half its height to the right, lies inside it.
+        {"a drop the last sample refused, though the room meets none",
+         [](auto &w) -> auto & {
+             drag(w, addRoom(w, QStringLiteral("TALL"), "30", "1"), {26, 113});
+             return w;
+         },
+         false},
+        {"a large room dropped over the hall, which its drop lets pass",
+         [](auto &w) -> auto & {
+             drag(w, addRoom(w, QStringLiteral("BIG"), "30", "20"), {0, 60});
+             return w;
+         },
+         true},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.what);
+        QFile::remove(planPath());
+        auto &w = r.act(savablePlan());
+        const QByteArray before = planFile();
+        const int elements = w.plan().upperBound();
+        clearMessages();
+        w.cmdSavePicture_Click();
+        const QStringList refused{QStringLiteral("You cannot overlap rooms")};
+        EXPECT_EQ(messages(), r.overlap ? refused : QStringList{});
+        EXPECT_EQ(isLoaded<frmDisplay>() && form<frmDisplay>().Visible(), !r.overlap);
+        unloadForm<frmDisplay>();
+        clearMessages();
+        w.Command2_Click();
+        if (r.overlap) {
+            EXPECT_EQ(messages(), refused);
+            EXPECT_EQ(planFile(), before);
+        } else {
+            EXPECT_EQ(messages().value(1), QStringLiteral("Saved succesfully"));
+            EXPECT_EQ(planFile().count("\r\n"), elements);
+        }
         mdi->cmdCallMainForm_Click(-1);
         flushDeletes();
         modGreatFengShui() = {};

@@ -71,6 +71,39 @@ Plan randomPlan(QRandomGenerator &random, int elements)
     return plan;
 }
 
+
+// Whether any two rooms of the plan meet, looking at every pair.
+bool anyRoomsMeetOfAll(const Plan &plan)
+{
+    for (int a = 1; a <= plan.upperBound(); ++a) {
+        for (int b = a + 1; b <= plan.upperBound(); ++b) {
+            if (roomsMeet(plan.at(a), plan.at(b)))
+                return true;
+        }
+    }
+    return false;
+}
+
+// A plan no two of whose rooms meet, though many touch: a grid of rooms
+// side by side in the plot, a column of rooms far right of the grid of
+// buckets (they pile into one bucket at its edge), a room too large for the
+// buckets, and what is never an overlap: a door and an entrance on a room,
+// a deleted room's place inside one.
+Plan touchingPlan(int columns, int pile)
+{
+    Plan plan;
+    const double pitch = 4200.0 / columns;
+    for (int n = 0; n < columns * columns; ++n)
+        add(plan, n % columns * pitch, n / columns * pitch, pitch, pitch);
+    for (int n = 0; n < pile; ++n)
+        add(plan, 60000, 60000 + n * 150.0, 300, 150);
+    add(plan, 4800, -3000, 3000, 3000);
+    addElement(plan, QString(), 0, 0, 300, 300);
+    addElement(plan, kMainEntranceText, 15, 15, 300, 300);
+    addElement(plan, QStringLiteral("HALL"), pitch / 2, pitch / 2, 0, 0);
+    return plan;
+}
+
 } // namespace
 
 TEST(PlanIndex, DropFindsTheFirstHitAsALookAtEveryElementDoes)
@@ -107,6 +140,52 @@ TEST(PlanIndex, DropFindsTheFirstHitAsALookAtEveryElementDoes)
         // The drops exercised both answers.
         EXPECT_GT(hits, 0) << r.seed;
         EXPECT_LT(hits, r.moves) << r.seed;
+    }
+}
+
+// Save and Generate Bagua Chart judge the whole plan through the index: a
+// room moved onto its neighbour's place, half over it, against its side
+// or anywhere, in the grid, the pile or over the large room, is judged as
+// a look at every pair judges it.
+TEST(PlanIndex, TheWholePlanIsJudgedAsALookAtEveryPairJudgesIt)
+{
+    const struct {
+        quint32 seed;
+        int columns;
+        int pile;
+        int moves;
+    } rows[] = {
+        {1, 4, 3, 80},
+        {2, 12, 40, 300},
+        {3, 30, 200, 150},
+    };
+    for (const auto &r : rows) {
+        QRandomGenerator random(r.seed);
+        Plan plan = touchingPlan(r.columns, r.pile);
+        ASSERT_FALSE(planHasOverlappingRooms(plan)) << r.seed;
+        ASSERT_FALSE(anyRoomsMeetOfAll(plan)) << r.seed;
+        const int rooms = r.columns * r.columns + r.pile + 1;
+        int meets = 0;
+        for (int m = 0; m < r.moves; ++m) {
+            const int k = 1 + static_cast<int>(random.bounded(rooms));
+            const PlanElement was = plan.at(k);
+            const PlanElement &other = plan.at(1 + static_cast<int>(random.bounded(rooms)));
+            switch (m % 4) {
+            case 0: plan.setPosition(k, other.left, other.top); break;
+            case 1: plan.setPosition(k, other.left, other.top + other.height / 2); break;
+            case 2: plan.setPosition(k, other.left + other.width, other.top); break;
+            default:
+                plan.setPosition(k, (static_cast<int>(random.bounded(500)) - 60) * 15.0,
+                                 (static_cast<int>(random.bounded(500)) - 60) * 15.0);
+                break;
+            }
+            const bool expected = anyRoomsMeetOfAll(plan);
+            ASSERT_EQ(planHasOverlappingRooms(plan), expected) << "seed " << r.seed << " move " << m;
+            meets += expected;
+            plan.setPosition(k, was.left, was.top);
+        }
+        EXPECT_GT(meets, 0) << r.seed;
+        EXPECT_LT(meets, r.moves) << r.seed;
     }
 }
 

@@ -44,6 +44,8 @@ TEST(ElementKind, ToldByTheTextAlone)
         EXPECT_EQ(elementKind(QString::fromLatin1(r.text)), r.kind) << r.text;
 }
 
+// A dropped room is tested by samples of its edges (hit); Save and
+// Generate Bagua Chart judge the plan by whether the rooms' insides meet.
 TEST(Overlap, DroppedRoomAgainstRoomA)
 {
     const PlanElement a = room(0, 0, 1500, 1500);
@@ -51,37 +53,49 @@ TEST(Overlap, DroppedRoomAgainstRoomA)
         const char *what;
         PlanElement dropped;
         bool hit;
+        bool meet;
     } rows[] = {
-        {"corner inside", room(1200, 1200, 600, 600), true},
-        {"touching the right edge", room(1500, 0, 600, 600), false},
-        {"touching the bottom edge", room(0, 1500, 600, 600), false},
-        {"across the middle", room(-300, 600, 3000, 600), true},
-        {"crossing top to bottom", room(600, -1500, 600, 4500), true},
-        {"middle on the top edge", room(600, -2250, 600, 4500), false},
-        {"covering A entirely", room(-15, -15, 3000, 3000), false},
-        {"inside A entirely", room(300, 300, 300, 300), true},
-        {"far away", room(3000, 3000, 600, 600), false},
-        // Every sample lies on an edge, as for the element itself.
-        {"same place and size", room(0, 0, 1500, 1500), false},
+        {"corner inside", room(1200, 1200, 600, 600), true, true},
+        {"touching the right edge", room(1500, 0, 600, 600), false, false},
+        {"touching the bottom edge", room(0, 1500, 600, 600), false, false},
+        {"touching a corner", room(1500, 1500, 600, 600), false, false},
+        {"across the middle", room(-300, 600, 3000, 600), true, true},
+        {"crossing top to bottom", room(600, -1500, 600, 4500), true, true},
+        {"middle on the top edge", room(600, -2250, 600, 4500), false, true},
+        // A large room dropped over a small one passes the drop's test.
+        {"covering A entirely", room(-15, -15, 3000, 3000), false, true},
+        {"inside A entirely", room(300, 300, 300, 300), true, true},
+        {"far away", room(3000, 3000, 600, 600), false, false},
+        // Every sample lies on an edge, as for the element itself: the plan
+        // opened twice puts each room on its twin.
+        {"same place and size", room(0, 0, 1500, 1500), false, true},
         // Left and right edges and the middle left of A; the fourth sample,
         // left + half the height, 200, lies inside A and takes the top and
-        // bottom edges.
-        {"fourth sample, top inside", room(-1000, 600, 600, 2400), true},
-        {"fourth sample, bottom inside", room(-1000, -1800, 600, 2400), true},
+        // bottom edges, though the room lies left of A.
+        {"fourth sample, top inside", room(-1000, 600, 600, 2400), true, false},
+        {"fourth sample, bottom inside", room(-1000, -1800, 600, 2400), true, false},
         // Its bottom edge 1500 lies on A's edge; only the middle row, 300,
         // is inside, and the fourth sample does not take it.
-        {"fourth sample, middle row only", room(-1000, -900, 600, 2400), false},
+        {"fourth sample, middle row only", room(-1000, -900, 600, 2400), false, false},
         // Half the height, 800, leaves the fourth sample left of A, at -200.
-        {"fourth sample outside", room(-1000, 600, 600, 1600), false},
+        {"fourth sample outside", room(-1000, 600, 600, 1600), false, false},
         // Middle column 900 inside, both edges outside; the middle row,
         // 600, is inside but the middle column takes the edges only.
-        {"middle column, middle row only", room(-300, -1200, 2400, 3600), false},
+        {"middle column, middle row only", room(-300, -1200, 2400, 3600), false, true},
         // The left edge inside takes the middle row too.
-        {"left edge, middle row only", room(600, -1200, 600, 3600), true},
-        {"right edge, middle row only", room(-300, -1200, 600, 3600), true},
+        {"left edge, middle row only", room(600, -1200, 600, 3600), true, true},
+        {"right edge, middle row only", room(-300, -1200, 600, 3600), true, true},
     };
-    for (const auto &r : rows)
+    for (const auto &r : rows) {
         EXPECT_EQ(elementHits(r.dropped, a), r.hit) << r.what;
+        EXPECT_EQ(roomsMeet(r.dropped, a), r.meet) << r.what;
+        EXPECT_EQ(roomsMeet(a, r.dropped), r.meet) << r.what;
+        Plan plan;
+        addElement(plan, a.text, a.left, a.top, a.width, a.height);
+        addElement(plan, r.dropped.text, r.dropped.left, r.dropped.top, r.dropped.width,
+                   r.dropped.height);
+        EXPECT_EQ(planHasOverlappingRooms(plan), r.meet) << r.what;
+    }
 }
 
 TEST(Overlap, TheNewestElementIsMetToo)
@@ -103,11 +117,29 @@ TEST(Overlap, ElementsThatAreNeverHit)
     const PlanElement a = room(0, 0, 1500, 1500);
     // An element never meets itself.
     EXPECT_FALSE(elementHits(a, a));
-    // Zero width or height: a retired element, a line-shaped entrance.
-    EXPECT_FALSE(elementHits(room(600, 600, 600, 600), box(QStringLiteral("a"), 4800, 4800, 0, 0)));
-    EXPECT_FALSE(elementHits(room(600, 600, 600, 600), box(kMainEntranceText, 600, 600, 795, 0)));
-    // A door with both sizes above zero is hit like a room.
-    EXPECT_TRUE(elementHits(room(600, 600, 600, 600), box(QString(), 500, 500, 300, 300)));
+    const struct {
+        const char *what;
+        PlanElement inA;
+        bool hit; // by a room dropped over it
+    } rows[] = {
+        // Zero width or height: a retired element, a line-shaped entrance.
+        {"a retired element", box(QStringLiteral("a"), 600, 600, 0, 0), false},
+        {"a deleted room", box(QStringLiteral("HALL"), 600, 600, 0, 0), false},
+        {"a line of an entrance", box(kMainEntranceText, 600, 600, 795, 0), false},
+        // With both sizes above zero an entrance or a door is hit like a
+        // room, but it is no room and never an overlap of the plan.
+        {"a door", box(QString(), 500, 500, 300, 300), true},
+        {"a main entrance", box(kMainEntranceText, 500, 500, 300, 300), true},
+        {"a back entrance", box(kBackEntranceText, 500, 500, 300, 300), true},
+    };
+    for (const auto &r : rows) {
+        EXPECT_EQ(elementHits(room(600, 600, 600, 600), r.inA), r.hit) << r.what;
+        EXPECT_FALSE(roomsMeet(a, r.inA)) << r.what;
+        Plan plan;
+        addElement(plan, a.text, a.left, a.top, a.width, a.height);
+        addElement(plan, r.inA.text, r.inA.left, r.inA.top, r.inA.width, r.inA.height);
+        EXPECT_FALSE(planHasOverlappingRooms(plan)) << r.what;
+    }
 }
 
 TEST(Overlap, StepSetsAndClearsTheFlag)
@@ -117,6 +149,8 @@ TEST(Overlap, StepSetsAndClearsTheFlag)
     addElement(plan, QStringLiteral("B"), 1200, 1200, 600, 600);
     addElement(plan, QStringLiteral("C"), 3000, 3000, 600, 600);
     addElement(plan, QString(), 0, 0, 300, 300); // a door over A
+    addElement(plan, kMainEntranceText, 300, 300, 300, 300);
+    addElement(plan, kBackEntranceText, 600, 600, 300, 300);
     GreatFengShuiModule module;
     BaguaEditorFields fields;
 
@@ -131,6 +165,8 @@ TEST(Overlap, StepSetsAndClearsTheFlag)
         {3, false, false}, // a clean room clears the flag though B stays
         {2, true, true},
         {4, false, true}, // a door is never tested and leaves the flag
+        {5, false, true}, // nor is an entrance
+        {6, false, true},
         {3, false, false},
         // A press on the door whose gesture was cut off: the room pressed
         // next is tested all the same.
@@ -143,8 +179,9 @@ TEST(Overlap, StepSetsAndClearsTheFlag)
             continue;
         EXPECT_EQ(overlapStep(plan, s.element, module), s.reported) << s.element;
         EXPECT_EQ(module.RoomsOverlap, s.overlap) << s.element;
-        // The step of a door's own press ends what its press began.
-        if (s.element == 4) {
+        // The step of a door's or an entrance's own press ends what its
+        // press began.
+        if (s.element >= 4) {
             EXPECT_FALSE(module.EntranceOrDoorGrabbed);
         }
     }
@@ -257,36 +294,38 @@ TEST(Containment, EntranceInsideAnotherElement)
 
 TEST(Containment, SaveTestLooksAtEveryOtherElement)
 {
+    const PlanElement hall = room(0, 0, 1605, 1200);
+    const PlanElement inHall = box(kMainEntranceText, 0, 0, 795, 0);
+    const PlanElement outside = box(kMainEntranceText, 3000, 0, 795, 0);
     const struct {
         const char *what;
         std::vector<PlanElement> elements;
-        int index;
         bool passes;
     } rows[] = {
-        {"no entrance on the plan", {room(0, 0, 1605, 1200)}, 9, true},
-        {"inside a room", {room(0, 0, 1605, 1200), box(kMainEntranceText, 0, 0, 795, 0)}, 2, true},
-        {"outside every room",
-         {room(0, 0, 1605, 1200), box(kMainEntranceText, 3000, 0, 795, 0)},
-         2,
-         false},
-        {"inside a door",
-         {box(QString(), 3000, 0, 900, 900), box(kMainEntranceText, 3000, 0, 795, 0)},
-         2,
-         true},
+        {"no entrance on the plan", {hall}, true},
+        {"inside a room", {hall, inHall}, true},
+        {"outside every room", {hall, outside}, false},
+        {"inside a door", {box(QString(), 3000, 0, 900, 900), outside}, true},
         {"inside a retired element",
          {box(QStringLiteral("a"), 4800, 4800, 0, 0), box(kMainEntranceText, 4800, 4800, 0, 0)},
-         2,
          true},
-        {"index outside the plan",
-         {room(0, 0, 1605, 1200), box(kMainEntranceText, 0, 0, 795, 0)},
-         7,
+        {"a point of an entrance at no retired element's place",
+         {box(QStringLiteral("a"), 4800, 4800, 0, 0), box(kMainEntranceText, 4785, 4800, 0, 0)},
          false},
+        // The plan opened twice holds two; each is tested, the first too.
+        {"the first of two outside", {hall, outside, hall, inHall}, false},
+        {"the second of two outside", {hall, inHall, hall, outside}, false},
+        {"both inside", {hall, inHall, hall, inHall}, true},
+        // Names compare exactly: this one is a room.
+        {"a room named main entrance outside",
+         {hall, inHall, box(QStringLiteral("main entrance"), 3000, 0, 795, 0)},
+         true},
     };
     for (const auto &r : rows) {
         Plan plan;
         for (const PlanElement &e : r.elements)
             addElement(plan, e.text, e.left, e.top, e.width, e.height);
-        EXPECT_EQ(entranceInsideTest(plan, kMainEntranceText, r.index), r.passes) << r.what;
+        EXPECT_EQ(entranceInsideTest(plan, kMainEntranceText), r.passes) << r.what;
     }
 }
 

@@ -21,13 +21,14 @@ const QByteArray kOldPlan = "1,\"STUDY\",0,0,1605,1200,1\r\n"
 class PlanSaveFaultTest : public BaguaEditorTest {
 protected:
     // A hall with both entrances and a door inside it, then as many more
-    // rooms as asked: a plan that Save takes.
+    // rooms as asked, side by side: a plan that Save takes.
     frmMainFengShuiBagua &planWithRooms(int moreRooms)
     {
         auto &w = openWithPlot("60", "30");
         GreatFengShuiModule &module = modGreatFengShui();
-        const auto add = [&](const QString &text, double left, double width, double height) {
-            const int index = *addElement(w.plan(), text, left, 0, width, height);
+        const auto add = [&](const QString &text, double left, double width, double height,
+                             double top = 0) {
+            const int index = *addElement(w.plan(), text, left, top, width, height);
             module.RoomCount = index;
             return index;
         };
@@ -38,7 +39,7 @@ protected:
         module.MainEntranceExists = true;
         module.BackEntranceExists = true;
         for (int i = 0; i < moreRooms; ++i)
-            add(QStringLiteral("ROOM %1").arg(i), 1605, 795, 795);
+            add(QStringLiteral("ROOM %1").arg(i), 1605 + i % 100 * 30.0, 30, 30, i / 100 * 30.0);
         clearMessages();
         return w;
     }
