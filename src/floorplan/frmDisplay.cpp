@@ -7,6 +7,7 @@
 #include "frame/MDI.h"
 #include "platform/Controls.h"
 #include "platform/FormRegistry.h"
+#include "platform/ModalLoops.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
 
@@ -90,7 +91,7 @@ frmDisplay::frmDisplay() : Form(QString::fromLatin1(kName), FormKind::Child)
         setForeground(label, part.text);
         label->setCursor(Qt::PointingHandCursor);
         connect(label, &Label::MouseMove, this, [this, k] { lblBaguaPart_MouseMove(k); });
-        connect(label, &Label::Click, this, [this, k] { lblBaguaPart_Click(k); });
+        connectCommand(label, &Label::Click, this, [this, k] { lblBaguaPart_Click(k); });
         lblBaguaPart[static_cast<std::size_t>(k)] = label;
     }
     for (int k = 0; k < kBaguaParts; ++k) {

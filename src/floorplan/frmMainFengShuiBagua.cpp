@@ -12,6 +12,7 @@
 #include "frame/modHelp.h"
 #include "platform/Controls.h"
 #include "platform/FormRegistry.h"
+#include "platform/ModalLoops.h"
 #include "platform/Text.h"
 
 #include <QComboBox>
@@ -20,7 +21,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScopedValueRollback>
 
 #include <utility>
 
@@ -128,12 +128,11 @@ frmMainFengShuiBagua::frmMainFengShuiBagua() : Form(QString::fromLatin1(kName), 
     setToggleCaption(cmdFrontEntrence, kMainEntrance.createCaption);
     setToggleCaption(cmdBackEntrence, kBackEntrance.createCaption);
 
-    addFileMenu(
-        this, {{"mnuBaguaChart", "Generate Bagua &Chart",
-                [this] { runCommand(&frmMainFengShuiBagua::mnuBaguaChart_Click); }},
-               {"mnuOpen", "&Open", [this] { runCommand(&frmMainFengShuiBagua::mnuOpen_Click); }},
-               {"mnuSave", "&Save", [this] { runCommand(&frmMainFengShuiBagua::mnuSave_Click); }},
-               {"mnuExit", "E&xit", [this] { runCommand(&frmMainFengShuiBagua::mnuExit_Click); }}});
+    addFileMenu(this, {{"mnuBaguaChart", "Generate Bagua &Chart",
+                        command(&frmMainFengShuiBagua::mnuBaguaChart_Click)},
+                       {"mnuOpen", "&Open", command(&frmMainFengShuiBagua::mnuOpen_Click)},
+                       {"mnuSave", "&Save", command(&frmMainFengShuiBagua::mnuSave_Click)},
+                       {"mnuExit", "E&xit", command(&frmMainFengShuiBagua::mnuExit_Click)}});
     addHelpMenu(this);
     wireLinkLabels(this);
     connectHandlers();
@@ -180,18 +179,20 @@ void frmMainFengShuiBagua::connectHandlers()
         {cmdSavePicture, &frmMainFengShuiBagua::cmdSavePicture_Click},
     };
     for (const auto &[button, handler] : clicks)
-        connect(button, &QPushButton::clicked, this, [this, h = handler] { runCommand(h); });
-    connect(lstRoom, &QListWidget::itemClicked, this,
-            [this] { runCommand(&frmMainFengShuiBagua::lstRoom_Click); });
+        connectCommand(button, &QPushButton::clicked, this, command(handler));
+    connectCommand(lstRoom, &QListWidget::itemClicked, this,
+                   command(&frmMainFengShuiBagua::lstRoom_Click));
 }
 
-void frmMainFengShuiBagua::runCommand(Command handler)
+std::function<void()> frmMainFengShuiBagua::command(Command handler)
 {
-    // A command reads the plan as the user's gestures left it: a drag still
-    // under way (a mnemonic pressed with the button down) goes back to
-    // where its press found the element, as when a box opens.
-    picRoomLocation->cutOffGesture();
-    (this->*handler)();
+    return [this, handler] {
+        // A command reads the plan as the user's gestures left it: a drag
+        // still under way (a mnemonic pressed with the button down) goes
+        // back to where its press found the element, as when a box opens.
+        picRoomLocation->cutOffGesture();
+        (this->*handler)();
+    };
 }
 
 // ---- Elements on the screen ------------------------------------------------
@@ -448,11 +449,6 @@ void frmMainFengShuiBagua::txtRoom_MouseUp(int Index)
 
 void frmMainFengShuiBagua::Command2_Click()
 {
-    // A second Save inside this one's boxes would write the plan this one
-    // asked about, clear it, and leave this one to write the empty plan.
-    if (m_saving)
-        return;
-    const QScopedValueRollback saving(m_saving, true);
     // The entrances, doors and overlaps are looked for in the plan itself:
     // the flags that the toggles, the door dialog, Open and a room's drop
     // set outlive the plan they describe (a Save's clearing, a new visit, a
@@ -505,10 +501,6 @@ void frmMainFengShuiBagua::mnuSave_Click()
 
 void frmMainFengShuiBagua::cmdOpen_Click()
 {
-    // An Open inside this one's question would append the file twice.
-    if (m_opening)
-        return;
-    const QScopedValueRollback opening(m_opening, true);
     if (lblWidthMesure->text().isEmpty() || lblLengthMesure->text().isEmpty()) {
         inform(QStringLiteral("Please reduced scale measure"));
         txtPlotLength->setFocus();

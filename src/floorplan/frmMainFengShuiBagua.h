@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QPushButton;
 
 namespace tessavo::floorplan {
@@ -95,8 +97,10 @@ public:
 private:
     using Command = void (frmMainFengShuiBagua::*)();
     void connectHandlers();
-    // Runs a command of a button, its mnemonic, Enter on it or a menu entry.
-    void runCommand(Command handler);
+    // The command of a button (its click, mnemonic, or Enter on it), a menu
+    // entry or the room list: it runs the handler on the plan as the user's
+    // gestures left it.
+    std::function<void()> command(Command handler);
 
     void elementChanged(int index, Plan::Change change);
 
@@ -108,9 +112,6 @@ private:
     void setToggleCaption(QPushButton *toggle, const QString &caption);
 
     Plan m_plan;
-    // Save and Open wait on their boxes; each runs once at a time.
-    bool m_saving = false;
-    bool m_opening = false;
 };
 
 } // namespace tessavo::floorplan

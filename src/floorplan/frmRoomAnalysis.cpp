@@ -5,6 +5,7 @@
 #include "frame/MDI.h"
 #include "platform/Controls.h"
 #include "platform/FormRegistry.h"
+#include "platform/ModalLoops.h"
 #include "platform/RichTextBox.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
@@ -47,7 +48,7 @@ frmRoomAnalysis::frmRoomAnalysis() : Form(QString::fromLatin1(kName), FormKind::
     QPalette buttonPalette = cmdOk->palette();
     buttonPalette.setColor(QPalette::Button, QColor(128, 128, 128));
     cmdOk->setPalette(buttonPalette);
-    connect(cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
+    connectCommand(cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
 
     connect(RTB, &RichTextBox::Change, this, &frmRoomAnalysis::RTB_Change);
     connect(RTB, &RichTextBox::Click, this, &frmRoomAnalysis::RTB_Click);

@@ -5,6 +5,7 @@
 #include "platform/Controls.h"
 #include "platform/Form.h"
 #include "platform/FormRegistry.h"
+#include "platform/ModalLoops.h"
 #include "platform/SiteAddress.h"
 
 #include <QAction>
@@ -152,23 +153,23 @@ void addHelpMenu(Form *window)
     if (row == kHelpMenus.end())
         return;
     QMenu *help = window->addMenu(QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
-    QObject::connect(addEntry(help, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help")),
-                     &QAction::triggered, [] { OpenHelpPage(); });
-    QObject::connect(addEntry(help, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online")),
-                     &QAction::triggered, [] { OpenHomePage(); });
+    const auto entry = [&](const QString &name, const QString &caption, void (*command)()) {
+        connectCommand(addEntry(help, name, caption), &QAction::triggered, window, command);
+    };
+    entry(QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"), OpenHelpPage);
+    entry(QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"), OpenHomePage);
     addSeparator(help, row->separator1);
-    QObject::connect(addEntry(help, QStringLiteral("mnuUpdate"), QString::fromLatin1(row->updateCaption)),
-                     &QAction::triggered, [] { OpenDownloadPage(); });
+    entry(QStringLiteral("mnuUpdate"), QString::fromLatin1(row->updateCaption), OpenDownloadPage);
     addSeparator(help, row->separator2);
-    QObject::connect(addEntry(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Software")),
-                     &QAction::triggered, [] { form<frmAbout>().ShowModal(); });
+    entry(QStringLiteral("mnuAbout"), QStringLiteral("&About Software"),
+          [] { form<frmAbout>().ShowModal(); });
 
     // The entry is there for every window but can never be chosen.
     QAction *makeMoney =
         window->addMenuBarAction(QStringLiteral("mnuMakeMoney"), QStringLiteral("Make Money &Online"));
     makeMoney->setVisible(false);
     makeMoney->setEnabled(false);
-    QObject::connect(makeMoney, &QAction::triggered, [] { OpenFullyBrandedPage(); });
+    connectCommand(makeMoney, &QAction::triggered, window, OpenFullyBrandedPage);
 }
 
 void wireLinkLabels(Form *window)
@@ -183,7 +184,7 @@ void wireLinkLabels(Form *window)
             label->setText(captionText(row.caption));
         label->setCursor(Qt::PointingHandCursor);
         const Page page = row.page;
-        QObject::connect(label, &Label::Click, label, [page] { openPage(page); });
+        connectCommand(label, &Label::Click, label, [page] { openPage(page); });
     }
 }
 

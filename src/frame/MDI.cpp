@@ -6,6 +6,7 @@
 #include "frame/frmNagScreen2.h"
 #include "platform/Controls.h"
 #include "platform/FormRegistry.h"
+#include "platform/ModalLoops.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 
@@ -148,8 +149,8 @@ MDI::MDI() : Form(QString::fromLatin1(kName), FormKind::TopLevel)
         cmdCallMainForm[i] = new QPushButton(QString::fromLatin1(kToolCaptions[i]), fraContainer);
         cmdCallMainForm[i]->setObjectName(arrayName(QStringLiteral("cmdCallMainForm"), i));
         cmdCallMainForm[i]->setGeometry(twips::rect(480 + 1680 * i, 120, 1095, 480));
-        connect(cmdCallMainForm[i], &QPushButton::clicked, this,
-                [this, i] { cmdCallMainForm_Click(i); });
+        connectCommand(cmdCallMainForm[i], &QPushButton::clicked, this,
+                       [this, i] { cmdCallMainForm_Click(i); });
     }
 
     // The splash panel with the list of tools.
@@ -173,7 +174,7 @@ MDI::MDI() : Form(QString::fromLatin1(kName), FormKind::TopLevel)
         }
         if (i >= 3 && i <= 7)
             label->setCursor(Qt::PointingHandCursor);
-        connect(label, &Label::Click, this, [this, i] { lblCaptions_Click(i); });
+        connectCommand(label, &Label::Click, this, [this, i] { lblCaptions_Click(i); });
         connect(label, &Label::MouseMove, this, [this, i] { lblCaptions_MouseMove(i); });
         lblCaptions[i] = label;
     }
@@ -193,7 +194,7 @@ MDI::MDI() : Form(QString::fromLatin1(kName), FormKind::TopLevel)
     cmdExit = new QPushButton(QStringLiteral("&Exit"), Picture2);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
     cmdExit->setGeometry(twips::rect(13350, 90, 1200, 400));
-    connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
+    connectCommand(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
 
     // Menus.
     addFileMenu(this, {{"mnuExit", "E&xit", [this] { mnuExit_Click(); }}});

@@ -2,6 +2,7 @@
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "platform/ModalLoops.h"
 #include "platform/Twips.h"
 
 #include <QAction>
@@ -23,7 +24,7 @@ QMenu *addFileMenu(Form *window, const QList<MenuEntry> &entries, const QString 
         }
         QAction *action = menu->addAction(QString::fromLatin1(entry.caption));
         action->setObjectName(QString::fromLatin1(entry.name));
-        QObject::connect(action, &QAction::triggered, window, entry.handler);
+        connectCommand(action, &QAction::triggered, window, entry.handler);
     }
     return menu;
 }
@@ -59,7 +60,7 @@ QPushButton *makeButton(const QString &name, const QString &caption, QWidget *pa
     button->setObjectName(name);
     button->setGeometry(geometry);
     if (onClick)
-        QObject::connect(button, &QPushButton::clicked, button, std::move(onClick));
+        connectCommand(button, &QPushButton::clicked, button, std::move(onClick));
     return button;
 }
 

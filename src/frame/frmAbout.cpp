@@ -4,6 +4,7 @@
 #include "frame/HelpMenu.h"
 #include "platform/Controls.h"
 #include "platform/FormRegistry.h"
+#include "platform/ModalLoops.h"
 #include "platform/Twips.h"
 
 #include <QFrame>
@@ -67,7 +68,7 @@ frmAbout::frmAbout() : Form(QString::fromLatin1(kName), FormKind::TopLevel)
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(twips::rect(5520, 2880, 1260, 375));
     cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
+    connectCommand(cmdOK, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
 
     wireLinkLabels(this);
 }

@@ -6,6 +6,7 @@
 #include "frame/modTellAFriend.h"
 #include "platform/Controls.h"
 #include "platform/FormRegistry.h"
+#include "platform/ModalLoops.h"
 #include "platform/Services.h"
 #include "platform/SiteAddress.h"
 #include "platform/Twips.h"
@@ -89,12 +90,12 @@ frmNagScreen2::frmNagScreen2() : Form(QString::fromLatin1(kName), FormKind::TopL
     setForeground(Check1, Qt::blue);
     Check1->setCursor(Qt::PointingHandCursor);
     Check1->setGeometry(twips::rect(30, 2040, 7185, 555));
-    connect(Check1, &QCheckBox::clicked, this, [this] { Check1_Click(); });
+    connectCommand(Check1, &QCheckBox::clicked, this, [this] { Check1_Click(); });
 
     cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setGeometry(twips::rect(6000, 2760, 1245, 375));
-    connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+    connectCommand(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
 
     Frame2 = new QGroupBox(QStringLiteral("Refer A Friend"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
@@ -146,7 +147,7 @@ frmNagScreen2::frmNagScreen2() : Form(QString::fromLatin1(kName), FormKind::TopL
     cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), Frame2);
     cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
     cmdSubmit->setGeometry(twips::rect(1920, 1080, 3375, 285));
-    connect(cmdSubmit, &QPushButton::clicked, this, [this] { cmdSubmit_Click(); });
+    connectCommand(cmdSubmit, &QPushButton::clicked, this, [this] { cmdSubmit_Click(); });
 
     Frame6 = new QGroupBox(QStringLiteral("Download Vantrel Softwares"), this);
     Frame6->setObjectName(QStringLiteral("Frame6"));
@@ -170,7 +171,7 @@ frmNagScreen2::frmNagScreen2() : Form(QString::fromLatin1(kName), FormKind::TopL
                                 QStringLiteral("Click Here To Visit Vantrel Softwares"), Frame6);
     setForeground(lblGoToHome, Qt::yellow);
     lblGoToHome->setGeometry(twips::rect(75, 4250, 3585, 210));
-    connect(lblGoToHome, &Label::Click, this, [this] { lblGoToHome_Click(); });
+    connectCommand(lblGoToHome, &Label::Click, this, [this] { lblGoToHome_Click(); });
 }
 
 void frmNagScreen2::Form_Load()

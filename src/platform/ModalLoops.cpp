@@ -11,17 +11,18 @@ ModalLoops &ModalLoops::instance()
     return loops;
 }
 
-void ModalLoops::enter()
+void ModalLoops::enter(const QObject *window)
 {
-    ++m_depth;
+    m_fronts.emplace_back(window);
     emit started();
 }
 
 void ModalLoops::leave()
 {
-    if (--m_depth > 0)
+    if (!m_fronts.empty())
+        m_fronts.pop_back();
+    if (!m_fronts.empty())
         return;
-    m_depth = 0;
     std::vector<std::function<void()>> actions;
     actions.swap(m_afterLoops);
     for (const auto &action : actions)
@@ -39,14 +40,32 @@ void ModalLoops::cutOffHandlers()
         m_cutOff = false;
 }
 
+bool ModalLoops::commandMayRun(const QObject *control) const
+{
+    if (m_fronts.empty())
+        return true;
+    const QObject *front = m_fronts.back().data();
+    for (const QObject *o = control; front && o; o = o->parent()) {
+        if (o == front)
+            return true;
+    }
+    return false;
+}
+
 void afterModalLoops(std::function<void()> action)
 {
     ModalLoops &loops = ModalLoops::instance();
-    if (loops.m_depth == 0) {
+    if (loops.m_fronts.empty()) {
         action();
         return;
     }
     loops.m_afterLoops.push_back(std::move(action));
+}
+
+void runCommand(const QObject *control, const std::function<void()> &command)
+{
+    if (ModalLoops::instance().commandMayRun(control))
+        command();
 }
 
 } // namespace tessavo

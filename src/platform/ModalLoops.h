@@ -4,9 +4,13 @@
 // input box, a window shown modally. While one runs, events go on (timers
 // among them), so a handler may unload a window whose own handler waits on
 // the stack below the box. (No key clicks late inside a box: Enter and the
-// mnemonics press their buttons at once, installButtonKeys.) Three rules
+// mnemonics press their buttons at once, installButtonKeys.) Four rules
 // keep that safe:
 //
+//  - no command of a window behind the box runs (runCommand): only the
+//    box's own controls work, whatever route a press takes to the others
+//    (a click a timer delivers late, an action of assistive technology, a
+//    menu entry);
 //  - an unloaded window is deleted only once every modal loop has ended
 //    (afterModalLoops), so the handler below a box returns into a live,
 //    if unloaded, window;
@@ -19,6 +23,7 @@
 // window takes the release that would have ended it.
 
 #include <QObject>
+#include <QPointer>
 
 #include <functional>
 #include <vector>
@@ -37,6 +42,12 @@ public:
     // loop has ended.
     void cutOffHandlers();
 
+    // Whether a command of the control may run now: when no modal loop
+    // runs, or when the control is one of the window shown modally in
+    // front. A box of the toolkit's (a message box, the input box, Save As)
+    // in front lets no command of the program's windows run.
+    bool commandMayRun(const QObject *control) const;
+
 signals:
     // A modal loop is about to start: a modal window is opening.
     void started();
@@ -45,18 +56,22 @@ private:
     friend class ModalScope;
     friend void afterModalLoops(std::function<void()> action);
     ModalLoops() = default;
-    void enter();
+    void enter(const QObject *window);
     void leave();
 
-    int m_depth = 0;
+    // The window in front of each loop that runs, innermost last; null for
+    // a box of the toolkit's, or a window that went.
+    std::vector<QPointer<const QObject>> m_fronts;
     bool m_cutOff = false;
     std::vector<std::function<void()>> m_afterLoops;
 };
 
 // Marks the run of one modal loop, from before it opens until it has ended.
+// window: the window shown modally, whose own controls go on working; none
+// for a box of the toolkit's.
 class ModalScope {
 public:
-    ModalScope() { ModalLoops::instance().enter(); }
+    explicit ModalScope(const QObject *window = nullptr) { ModalLoops::instance().enter(window); }
     ~ModalScope() { ModalLoops::instance().leave(); }
     ModalScope(const ModalScope &) = delete;
     ModalScope &operator=(const ModalScope &) = delete;
@@ -65,5 +80,21 @@ public:
 // Runs the action at once when no modal loop runs, else as soon as the
 // outermost one has ended, in the order the actions were asked for.
 void afterModalLoops(std::function<void()> action);
+
+// Runs a control's command (what pressing it does), unless a box stands in
+// front of the control's window; then nothing runs. Every window's
+// commands come through here, by whatever route they are pressed.
+void runCommand(const QObject *control, const std::function<void()> &command);
+
+// Connects a control's signal to its command through runCommand.
+template <class Control, class Signal, class Command>
+QMetaObject::Connection connectCommand(Control *control, Signal signal, const QObject *context,
+                                       Command command)
+{
+    return QObject::connect(control, signal, context,
+                            [control, command = std::function<void()>(std::move(command))] {
+                                runCommand(control, command);
+                            });
+}
 
 } // namespace tessavo

@@ -292,7 +292,7 @@ public:
         QEventLoop loop;
         HideWatcher watcher(window, &loop);
         QObject::connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
-        const ModalScope scope;
+        const ModalScope scope(window);
         loop.exec();
     }
 

@@ -3,9 +3,11 @@
 #include "floorplan/PlanFile.h"
 #include "floorplan/frmDisplay.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QMenu>
 
 #include <functional>
 
@@ -395,34 +397,76 @@ TEST_F(PlanFileWindowTest, SaveAndGenerateJudgeTheRoomsOnTheScreen)
     }
 }
 
-// Save and Open ask before they act, and run once at a time: whatever
-// presses the command again while its question waits (here the box itself)
-// starts nothing, so what the user said Yes to is done, and only once.
-TEST_F(PlanFileWindowTest, SaveAndOpenPressedAgainWhileTheyAskStartNothing)
+// While Save's or Open's question is open, nothing pressed in the editor
+// behind it runs, by whatever route the press comes: a click, a screen
+// reader's Press on a button (its click comes a tenth of a second later,
+// from inside the box), or on a menu entry (at once). What the user said
+// Yes to is done as it was asked, and only once.
+TEST_F(PlanFileWindowTest, NothingPressedBehindSavesOrOpensQuestionRuns)
 {
-    auto &w = savablePlan();
-    int questions = 0;
-    fakes.messageBox->whileOpen = [&](const QString &text) {
-        if (text == QStringLiteral("Do you want to save the Plot Chart?") && ++questions == 1)
-            w.Command2->click();
+    const auto press = [](QAccessibleInterface *control) {
+        ASSERT_TRUE(control && control->actionInterface());
+        control->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTest::qWait(150);
     };
-    w.Command2->click();
-    EXPECT_EQ(messages(), QStringList({QStringLiteral("Do you want to save the Plot Chart?"),
-                                       QStringLiteral("Saved succesfully")}));
-    EXPECT_EQ(planFile(), kSavedPlan);
-
-    // A room added since the start makes Open ask before it merges.
-    addRoom(w, QStringLiteral("NEW"), "5", "5");
-    clearMessages();
-    questions = 0;
-    fakes.messageBox->whileOpen = [&](const QString &text) {
-        if (text.startsWith(QStringLiteral("Are You Sure")) && ++questions == 1)
-            w.findChild<QAction *>(QStringLiteral("mnuOpen"))->trigger();
+    const auto pressButton = [&](QAbstractButton *button) {
+        press(QAccessible::queryAccessibleInterface(button));
     };
-    w.cmdOpen->click();
-    EXPECT_EQ(messages(), QStringList{QStringLiteral("Are You Sure You Want To Integrate Old Chart "
-                                                     "With New Chart ?")});
-    EXPECT_EQ(w.plan().upperBound(), 5);
+    const auto pressOpenEntry = [&](frmMainFengShuiBagua &w) {
+        QAccessibleInterface *menu =
+            QAccessible::queryAccessibleInterface(w.findChild<QMenu *>(QStringLiteral("mnuFile")));
+        ASSERT_NE(menu, nullptr);
+        for (int i = 0; i < menu->childCount(); ++i) {
+            if (menu->child(i)->text(QAccessible::Name) == QStringLiteral("Open"))
+                return press(menu->child(i));
+        }
+        FAIL() << "no entry Open";
+    };
+    const QString saveQuestion = QStringLiteral("Do you want to save the Plot Chart?");
+    const QString openQuestion =
+        QStringLiteral("Are You Sure You Want To Integrate Old Chart With New Chart ?");
+    const struct {
+        const char *what;
+        bool underOpen; // else under Save's question
+        std::function<void(frmMainFengShuiBagua &)> pressBehind;
+    } rows[] = {
+        // The hall holding both entrances and the door is selected.
+        {"Delete Room under Save's question", false, [&](auto &w) { pressButton(w.cmdDeleteRoom); }},
+        {"Save under Save's question", false, [&](auto &w) { pressButton(w.Command2); }},
+        {"File > Open under Save's question", false, pressOpenEntry},
+        {"Save under Open's question", true, [&](auto &w) { pressButton(w.Command2); }},
+        {"File > Open under Open's question", true, pressOpenEntry},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.what);
+        QFile::remove(planPath());
+        auto &w = savablePlan();
+        if (r.underOpen) {
+            w.Command2_Click();
+            addRoom(w, QStringLiteral("NEW"), "5", "5");
+            clearMessages();
+        }
+        const QString question = r.underOpen ? openQuestion : saveQuestion;
+        int asked = 0;
+        fakes.messageBox->whileOpen = [&](const QString &text) {
+            if (text == question && ++asked == 1)
+                r.pressBehind(w);
+        };
+        (r.underOpen ? w.cmdOpen : w.Command2)->click();
+        fakes.messageBox->whileOpen = nullptr;
+        EXPECT_EQ(asked, 1);
+        EXPECT_EQ(planFile(), kSavedPlan);
+        if (r.underOpen) {
+            EXPECT_EQ(messages(), QStringList{question});
+            EXPECT_EQ(w.plan().upperBound(), 5);
+        } else {
+            EXPECT_EQ(messages(), QStringList({question, QStringLiteral("Saved succesfully")}));
+            EXPECT_EQ(w.plan().upperBound(), 0);
+        }
+        mdi->cmdCallMainForm_Click(-1);
+        flushDeletes();
+        modGreatFengShui() = {};
+    }
 }
 
 // Alt+S and at once a click on Save, as a quick hand does: the key's press

@@ -1,17 +1,25 @@
-// Exit just before or while a tool's command opens a box. Pressed by its
-// mnemonic, Exit runs at once, before the command can be clicked; run
-// inside the box's loop, it takes the box with the windows as if answered.
-// Either way the closing screen shows, and nothing is freed twice nor used
-// after it was freed.
+// Commands while a box is open. Exit just before or while a tool's command
+// opens a box. Pressed by its
+// mnemonic, Exit runs at once, before the command can be clicked: the
+// closing screen shows, and nothing is freed twice nor used after it was
+// freed. Pressed while the box is open, Exit is a command of a window
+// behind the box and does nothing: the box is answered and every window
+// stays.
 
 #include "ToolWindowFixture.h"
 
+#include "charts/kua/frmMainFengShuiKuaNumber.h"
+#include "charts/loshu/frmMainFengShuiLoShu.h"
+#include "frame/frmAbout.h"
 #include "frame/frmNagScreen2.h"
+#include "platform/ModalLoops.h"
 #include "platform/QtServices.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -57,22 +65,26 @@ TEST_F(ExitDuringBoxTest, ExitWhileACommandOpensItsBox)
     const struct {
         const char *what;
         bool boxOpens;
+        bool exits;
         std::function<void(MDI *main, QPushButton *command)> act;
     } ways[] = {
         // The mnemonic clicks at once: Exit has run before the mouse comes
         // down, and the command is gone with its window.
-        {"Alt+E, then at once the command", false,
+        {"Alt+E, then at once the command", false, true,
          [](MDI *main, QPushButton *command) {
              QTest::keyClick(main, Qt::Key_E, Qt::AltModifier);
              if (command->isVisible())
                  QTest::mouseClick(command, Qt::LeftButton);
          }},
-        // Whatever runs inside the command's box and ends the program:
-        // the box goes with its window, as if answered.
-        {"Exit inside the command's box", true,
+        // Exit clicked inside the command's box, then the box answered.
+        {"Exit inside the command's box", true, false,
          [](MDI *main, QPushButton *command) {
              QTimer::singleShot(40, main, [main] {
                  main->findChild<QPushButton *>(QStringLiteral("cmdExit"))->click();
+             });
+             QTimer::singleShot(80, [] {
+                 if (auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                     box->accept();
              });
              QTest::mouseClick(command, Qt::LeftButton);
          }},
@@ -113,15 +125,97 @@ TEST_F(ExitDuringBoxTest, ExitWhileACommandOpensItsBox)
 
             EXPECT_EQ(boxOfMainWindow, way.boxOpens);
             EXPECT_FALSE(rescued);
-            EXPECT_FALSE(isLoaded<MDI>());
-            EXPECT_FALSE(FormRegistry::instance().isLoaded(QString::fromLatin1(r.window)));
-            EXPECT_TRUE(isLoaded<frmNagScreen2>() && form<frmNagScreen2>().Visible());
+            EXPECT_EQ(isLoaded<MDI>(), !way.exits);
+            EXPECT_EQ(FormRegistry::instance().isLoaded(QString::fromLatin1(r.window)), !way.exits);
+            EXPECT_EQ(isLoaded<frmNagScreen2>() && form<frmNagScreen2>().Visible(), way.exits);
             EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
             // The windows that went are deleted once the event loop takes over.
             QCoreApplication::processEvents();
             flushDeletes();
-            EXPECT_TRUE(main.isNull());
-            EXPECT_TRUE(toolAlive.isNull());
+            EXPECT_EQ(main.isNull(), way.exits);
+            EXPECT_EQ(toolAlive.isNull(), way.exits);
         }
     }
+}
+
+namespace {
+
+class CommandsBehindABoxTest : public ToolWindowTest {};
+
+// Presses a control as a screen reader's "activate" does; a button's click
+// comes a tenth of a second later, from inside whatever box is open.
+void pressAsAReader(QAccessibleInterface *control)
+{
+    ASSERT_TRUE(control && control->actionInterface());
+    control->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTest::qWait(150);
+}
+
+QAccessibleInterface *menuEntry(QWidget *window, const char *menu, const QString &entry)
+{
+    QAccessibleInterface *m = QAccessible::queryAccessibleInterface(
+        window->findChild<QMenu *>(QString::fromLatin1(menu)));
+    for (int i = 0; m && i < m->childCount(); ++i) {
+        if (m->child(i)->text(QAccessible::Name) == entry)
+            return m->child(i);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+// While a box is open, no command of a window behind it runs, whatever the
+// window and whatever route the press takes; the controls of the window in
+// front, shown modally, work.
+TEST_F(CommandsBehindABoxTest, OnlyTheWindowInFrontTakesCommands)
+{
+    showMainWindow();
+    const auto mainButton = [this](int i) {
+        return mdi->findChild<QPushButton *>(arrayName(QStringLiteral("cmdCallMainForm"), i));
+    };
+    const struct {
+        const char *what;
+        Form *inFront; // shown modally; none: a message box
+        std::function<void()> press;
+        std::function<bool()> ran;
+    } rows[] = {
+        {"a tool button", nullptr,
+         [&] { pressAsAReader(QAccessible::queryAccessibleInterface(mainButton(0))); },
+         [] { return isLoaded<kua::frmMainFengShuiKuaNumber>(); }},
+        {"a tool caption", nullptr,
+         [&] {
+             auto *caption = mdi->findChild<Label *>(arrayName(QStringLiteral("lblCaptions"), 4));
+             QTest::mouseClick(caption, Qt::LeftButton);
+         },
+         [] { return isLoaded<loshu::frmMainFengShuiLoShu>(); }},
+        {"Help > Visit Us Online", nullptr,
+         [&] { pressAsAReader(menuEntry(mdi, "mnuHelp", QStringLiteral("Visit Us Online"))); },
+         [&] { return !fakes.urlOpener->opened.isEmpty(); }},
+        {"File > Exit", nullptr,
+         [&] { pressAsAReader(menuEntry(mdi, "mnuFile", QStringLiteral("Exit"))); },
+         [] { return isLoaded<frmNagScreen2>(); }},
+        {"the main window's button behind About", &form<frmAbout>(),
+         [&] { mainButton(1)->click(); },
+         [] { return isLoaded<loshu::frmMainFengShuiLoShu>(); }},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.what);
+        if (r.inFront) {
+            const ModalScope about(r.inFront);
+            r.press();
+        } else {
+            fakes.messageBox->whileOpen = [&](const QString &) { r.press(); };
+            MsgBox(QStringLiteral("A box"));
+            fakes.messageBox->whileOpen = nullptr;
+        }
+        EXPECT_FALSE(r.ran());
+        EXPECT_TRUE(isLoaded<MDI>());
+    }
+    // About's own OK works while About is in front.
+    frmAbout &about = form<frmAbout>();
+    {
+        const ModalScope inFront(&about);
+        about.findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+    }
+    EXPECT_FALSE(isLoaded<frmAbout>());
 }

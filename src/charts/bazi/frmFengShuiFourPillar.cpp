@@ -7,6 +7,7 @@
 #include "frame/MDI.h"
 #include "platform/Controls.h"
 #include "platform/FormRegistry.h"
+#include "platform/ModalLoops.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 
@@ -108,7 +109,7 @@ frmFengShuiFourPillar::frmFengShuiFourPillar() : Form(QString::fromLatin1(kName)
         box->viewport()->setMouseTracking(true);
         box->viewport()->installEventFilter(this);
     }
-    connect(TS, &QTabWidget::currentChanged, this, [this] { TS_Click(); });
+    connectCommand(TS, &QTabWidget::currentChanged, this, [this] { TS_Click(); });
 
     Label12 = makeLinkLabel(QStringLiteral("Label12"), QString(), this);
     Label12->setGeometry(twips::rect(60, 4000, 6180, 675));

@@ -4,6 +4,7 @@
 #include "frame/modRTB.h"
 #include "frame/WindowParts.h"
 #include "platform/Controls.h"
+#include "platform/ModalLoops.h"
 #include "platform/RichTextBox.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
@@ -79,8 +80,8 @@ ReportWindow::ReportWindow(const ReportWindowConfig &config)
         setForeground(label, Qt::blue);
     }
 
-    connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
-    connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
+    connectCommand(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+    connectCommand(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
 
     // Text copied from the report goes again as soon as the user touches the
     // box; the report is meant to be saved or printed, not copied.
