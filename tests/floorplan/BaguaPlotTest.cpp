@@ -10,8 +10,10 @@
 #include "platform/FormRegistry.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QHelpEvent>
 #include <QImage>
+#include <QListWidget>
 #include <QMap>
 #include <QPaintEvent>
 #include <QScreen>
@@ -296,10 +298,39 @@ TEST_F(PlotTest, AGestureCutOffEndsWithoutADrop)
         send(plot, QEvent::MouseMove, from + by, Qt::NoButton, Qt::LeftButton);
         send(plot, QEvent::MouseButtonRelease, from + by, Qt::LeftButton, Qt::NoButton);
     };
+    // A second button pressed on ALPHA while the first is down, and a move with both.
+    const Qt::MouseButtons both = Qt::LeftButton | Qt::MiddleButton;
+    const auto pressBoth = [plot, alpha](Qt::MouseButton first, Qt::MouseButton second) {
+        send(plot, QEvent::MouseButtonPress, alpha, first, first);
+        send(plot, QEvent::MouseButtonPress, alpha, second, first | second);
+    };
+    const auto moveBoth = [plot, alpha, by, both] {
+        send(plot, QEvent::MouseMove, alpha + by, Qt::NoButton, both);
+    };
     QRect retired;
     const auto whatIsThis = [&] {
         press(alpha, Qt::RightButton);
         releaseElsewhere(Qt::RightButton);
+    };
+    // Save in mid-drag must find the Main Entrance where the press found it.
+    const auto entranceIntoHall = [&] {
+        GreatFengShuiModule &module = modGreatFengShui();
+        module.MainEntranceIndex = static_cast<qint16>(put(w, kMainEntranceText, {200, 200, 5, 0}));
+        module.BackEntranceIndex = static_cast<qint16>(put(w, kBackEntranceText, {20, 100, 5, 0}));
+        put(w, QString(), {20, 100, 0, 5});
+        w.cmdDefaultRoom_Click(); // Alt+S is then Save's alone
+        clearMessages();
+        press({201, 200}, Qt::LeftButton);
+        send(plot, QEvent::MouseMove, hall, Qt::NoButton, Qt::LeftButton);
+    };
+    const auto refusedAsOutside = [&] {
+        EXPECT_FALSE(QFile::exists(planFilePath(folder.path())));
+        ASSERT_EQ(messages().join(" | ").toStdString(), "Main Entrance must be inside the room");
+        EXPECT_EQ(w.txtRoom(4)->pos(), QPoint(200, 200));
+    };
+    const auto alphaToGrey = [&] {
+        press(alpha, Qt::LeftButton);
+        send(plot, QEvent::MouseMove, grey, Qt::NoButton, Qt::LeftButton);
     };
     const struct {
         const char *what;
@@ -427,6 +458,33 @@ TEST_F(PlotTest, AGestureCutOffEndsWithoutADrop)
              EXPECT_EQ(w.txtRoom(1)->pos(), QPoint(20, 20) + 3 * by);
          },
          {"ALPHA"}},
+        {"the middle button on ALPHA, then the left, then a move",
+         [&] { pressBoth(Qt::MiddleButton, Qt::LeftButton); },
+         moveBoth,
+         {}},
+        {"ALPHA held, the middle button joins, then a move",
+         [&] { pressBoth(Qt::LeftButton, Qt::MiddleButton); },
+         moveBoth,
+         {"ALPHA"}},
+        {"ALPHA dragged with the middle down, dropped, the middle's release lost",
+         [&] {
+             modGreatFengShui().RoomsOverlap = true;
+             pressBoth(Qt::LeftButton, Qt::MiddleButton);
+             moveBoth();
+             send(plot, QEvent::MouseButtonRelease, alpha + by, Qt::LeftButton, Qt::MiddleButton);
+         },
+         [&] {
+             send(plot, QEvent::MouseMove, alpha + by, Qt::NoButton, Qt::NoButton);
+             EXPECT_FALSE(modGreatFengShui().RoomsOverlap);
+         },
+         {"ALPHA"}},
+        {"ALPHA held, the middle joins, the left's release lost, then a move",
+         [&] {
+             pressBoth(Qt::LeftButton, Qt::MiddleButton);
+             releaseElsewhere(Qt::LeftButton);
+         },
+         [&] { send(plot, QEvent::MouseMove, alpha + by, Qt::NoButton, Qt::MiddleButton); },
+         {}},
         // A command never sees a gesture under way.
         {"BETA dragged 60 pixels, then Generate Bagua Chart by its mnemonic",
          [&] {
@@ -443,28 +501,44 @@ TEST_F(PlotTest, AGestureCutOffEndsWithoutADrop)
          {}},
         {"the Main Entrance dragged into HALL, then Save by its mnemonic",
          [&] {
-             GreatFengShuiModule &module = modGreatFengShui();
-             module.MainEntranceIndex =
-                 static_cast<qint16>(put(w, kMainEntranceText, {200, 200, 5, 0}));
-             module.BackEntranceIndex =
-                 static_cast<qint16>(put(w, kBackEntranceText, {20, 100, 5, 0}));
-             put(w, QString(), {20, 100, 0, 5});
-             w.cmdDefaultRoom_Click(); // Alt+S is then Save's alone
-             clearMessages();
-             press({201, 200}, Qt::LeftButton);
-             send(plot, QEvent::MouseMove, hall, Qt::NoButton, Qt::LeftButton);
+             entranceIntoHall();
              QTest::keyClick(&w, Qt::Key_S, Qt::AltModifier);
              releaseElsewhere(Qt::LeftButton);
          },
+         refusedAsOutside,
+         {}},
+        {"the Main Entrance dragged into HALL, then File > Save",
          [&] {
-             EXPECT_EQ(messages(),
-                       QStringList{QStringLiteral("Main Entrance must be inside the room")});
-             EXPECT_EQ(w.txtRoom(4)->pos(), QPoint(200, 200));
-             EXPECT_FALSE(QFile::exists(planFilePath(folder.path())));
+             entranceIntoHall();
+             w.findChild<QAction *>(QStringLiteral("mnuSave"))->trigger();
+             releaseElsewhere(Qt::LeftButton);
          },
+         refusedAsOutside,
+         {}},
+        {"ALPHA dragged, then a click in the room list",
+         [&] {
+             w.cmdDefaultRoom_Click(); // Select Room enables the list
+             alphaToGrey();
+             QListWidget *list = w.lstRoom;
+             QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                               list->visualItemRect(list->item(0)).center());
+             releaseElsewhere(Qt::LeftButton);
+         },
+         [&] { EXPECT_EQ(w.txtAddRoomName->text(), w.lstRoom->item(0)->text()); },
+         {}},
+        // An empty plan: Open asks nothing, and no box cuts the drag off.
+        {"ALPHA dragged, then File > Open",
+         [&] {
+             ASSERT_TRUE(QFile(planFilePath(folder.path())).open(QIODevice::WriteOnly));
+             alphaToGrey();
+             w.findChild<QAction *>(QStringLiteral("mnuOpen"))->trigger();
+             releaseElsewhere(Qt::LeftButton);
+         },
+         [] {},
          {}},
     };
     for (const auto &r : rows) {
+        SCOPED_TRACE(r.what); // for the checks the rows share
         while (w.plan().upperBound() > 0)
             w.plan().unloadLast();
         const QMap<QString, QRect> rooms{{QStringLiteral("ALPHA"), {20, 20, 40, 40}},

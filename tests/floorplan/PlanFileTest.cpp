@@ -187,6 +187,8 @@ TEST(PlanFileRead, NearMissesOfTheBrokenFiles)
          "the height is not a number"},
         {"after a line of blanks", "1,\"Hall\",0,0,15,15,1\r\n  \r\n2,\"\",0,0,x,15,1\r\n", 3,
          "the width is not a number"},
+        {"a first field after a blank line", "1,\"Hall\",0,0,15,15,1\r\n\r\nx,\"\",0,0,15,15,1\r\n",
+         3, "the index is not a whole number"},
         {"an empty last field, then a line", "1,\"Hall\",0,0,15,15,\r\n1,\"Hall\",0,0,15,15,1\r\n",
          1, "the border style is not 0 or 1"},
     };
