@@ -168,6 +168,7 @@ TEST_F(ScreenReaderTest, ALookedAtElementIsHeardMovingAndRenamed)
     int x = 0, y = 0, width = 0, height = 0;
     ASSERT_EQ(std::sscanf(answer.c_str(), "moved %d %d %d %d", &x, &y, &width, &height), 4)
         << answer;
+    ASSERT_NE(width, height) << "on a square element, width and height swapped go unheard";
     ASSERT_EQ(moved.size(), 1u);
     EXPECT_TRUE(moved[0].hasBox);
     EXPECT_EQ(std::vector<int>({moved[0].x, moved[0].y, moved[0].width, moved[0].height}),
