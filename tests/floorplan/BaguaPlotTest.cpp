@@ -19,6 +19,8 @@
 #include <QScreen>
 #include <QToolTip>
 
+#include <optional>
+
 using namespace tessavo;
 using namespace tessavo::floorplan;
 using namespace tessavo::test;
@@ -673,19 +675,24 @@ TEST_F(PlotTest, AssistiveTechnologyFindsEveryVisibleElement)
     ASSERT_EQ(plot->childCount(), 3);
     EXPECT_EQ(plot->child(plot->childCount()), nullptr);
     EXPECT_EQ(plot->child(-1), nullptr);
+    const QAccessible::Id hallId = QAccessible::uniqueId(plot->child(0));
     while (w.plan().upperBound() > 0)
         w.plan().unloadLast();
     EXPECT_EQ(plot->childCount(), 0);
+    EXPECT_EQ(QAccessible::accessibleInterface(hallId), nullptr)
+        << "the unloaded HALL's accessible";
 }
 
 TEST_F(PlotTest, AReaderHearsOfElementsThatComeAndGo)
 {
     // A reader listens from the start and never asks for a child: it knows
     // the elements it was told of, and hears no more of one than it came
-    // and went, named and placed, whatever steps brought it.
+    // and went, named and placed, whatever steps brought it. One that comes
+    // late, or after another quit, still hears every element go.
     auto &w = plotInSight();
-    const AccessibilityListener listener(&Heard::hear);
+    std::optional<AccessibilityListener> listener(std::in_place, &Heard::hear);
     Heard::plot = w.picRoomLocation;
+    const auto hall = [&w] { put(w, QStringLiteral("HALL"), {200, 200, 20, 10}); };
     const auto select = [&w](int k) { click(w, k); };
     const struct {
         const char *what;
@@ -722,6 +729,27 @@ TEST_F(PlotTest, AReaderHearsOfElementsThatComeAndGo)
         {"Open brings the saved plan back room by room",
          [&] { w.cmdOpen_Click(); },
          {"created 1 invisible", "created 2", "created 3", "created 4", "created 5"}},
+        {"a reader that starts listening after a room came hears it go",
+         [&] {
+             listener.reset();
+             hall();
+             finishEvent();
+             listener.emplace(&Heard::hear);
+             w.plan().unloadLast();
+         },
+         {"destroyed 6"}},
+        {"a reader that quits before a coming is told leaves later readers hearing everything",
+         [&] {
+             hall();
+             listener.reset();
+             finishEvent();
+             listener.emplace(&Heard::hear);
+             hall();
+             finishEvent();
+             w.plan().unloadLast();
+             w.plan().unloadLast();
+         },
+         {"created 7", "destroyed 7", "destroyed 6"}},
     };
     for (const auto &r : rows) {
         Heard::news.clear();

@@ -2,7 +2,8 @@
 // of its own on a virtual display, Qt's AT-SPI bridge, the AT-SPI registry,
 // and a listener here through libatspi (RealBridge.h). What the window
 // tests hear through the program's own listener must also come out of the
-// bridge, whole and in a form libatspi takes.
+// bridge, whole and in a form libatspi takes; and what a reader does to the
+// editor (a Press) reaches it as from a reader on a desktop.
 
 #include "LargePlan.h"
 #include "RealBridge.h"
@@ -168,6 +169,7 @@ TEST_F(ScreenReaderTest, ALookedAtElementIsHeardMovingAndRenamed)
     int x = 0, y = 0, width = 0, height = 0;
     ASSERT_EQ(std::sscanf(answer.c_str(), "moved %d %d %d %d", &x, &y, &width, &height), 4)
         << answer;
+    ASSERT_NE(width, height) << "on a square element, width and height swapped go unheard";
     ASSERT_EQ(moved.size(), 1u);
     EXPECT_TRUE(moved[0].hasBox);
     EXPECT_EQ(std::vector<int>({moved[0].x, moved[0].y, moved[0].width, moved[0].height}),
@@ -179,6 +181,52 @@ TEST_F(ScreenReaderTest, ALookedAtElementIsHeardMovingAndRenamed)
     EXPECT_TRUE(renamed[0].hasText) << "the news carries no name";
     EXPECT_EQ(renamed[0].text, "STUDY");
     EXPECT_EQ(listener->nameOf(element), "STUDY");
+}
+
+TEST_F(ScreenReaderTest, APressUnderSavesQuestionLeavesTheFileAsSaveCheckedIt)
+{
+    // A box blocks its window to the mouse and the keys, not to a reader:
+    // the "activate" of Delete Room while Save asks must not retire the
+    // room that holds both entrances and the door from the plan Save
+    // checked and then writes.
+    std::vector<Heard> added;
+    ASSERT_NE(open(&added), "");
+    const std::string home = std::to_string(largeplan::kHome);
+    ASSERT_EQ(editor.step("select " + home), "selected " + home);
+    ASSERT_EQ(editor.step("save-ask"), "asking");
+    EXPECT_EQ(listener->press(editor, "Delete Room"), "");
+    EXPECT_EQ(editor.step("settle"), "settled");
+    ASSERT_EQ(editor.step("answer yes"), "saved 0");
+
+    struct Box {
+        double left = 0, top = 0, width = 0, height = 0;
+        bool holds(const Box &b) const
+        {
+            return b.left >= left && b.top >= top && b.left + b.width <= left + width &&
+                   b.top + b.height <= top + height;
+        }
+    };
+    const auto record = [this](int k, std::string *text) {
+        const std::string answer = editor.step("record " + std::to_string(k));
+        Box b;
+        int textAt = 0;
+        EXPECT_EQ(std::sscanf(answer.c_str(), "record %*d %lf %lf %lf %lf %n", &b.left, &b.top,
+                              &b.width, &b.height, &textAt),
+                  4)
+            << answer;
+        *text = answer.substr(static_cast<std::size_t>(textAt));
+        return b;
+    };
+    const auto planned = largeplan::makePlan(kElements)[0];
+    std::string text;
+    const Box saved = record(largeplan::kHome, &text);
+    EXPECT_EQ(text, "HOME");
+    EXPECT_EQ(std::vector<double>({saved.left, saved.top, saved.width, saved.height}),
+              std::vector<double>({planned.left, planned.top, planned.width, planned.height}))
+        << "HOME was retired under the question";
+    for (int k = largeplan::kHome + 1; k < largeplan::kMover; ++k)
+        EXPECT_TRUE(saved.holds(record(k, &text)))
+            << "record " << k << " (" << text << ") lies outside HOME";
 }
 
 } // namespace

@@ -12,12 +12,25 @@
 //   move K DX DY      moves element K by DX, DY pixels    -> "moved X Y W H"
 //                     (its new box on the screen)
 //   rename K TEXT     gives element K the text            -> "renamed"
+//   select K          a left press and release on element K, as the mouse
+//                     gives them                          -> "selected K"
+//   save-ask          File > Save up to its question "Do you want to save
+//                     the Plot Chart?", which stays open  -> "asking"
+//                     (the steps that follow run while it is open)
+//   answer yes|no     answers the open question; once Save has finished
+//                     -> "saved N" or "not saved N" (N: the elements left)
+//   settle            waits, by events, until no button of the editor is
+//                     down (a click a reader's Press starts comes 100 ms
+//                     later, from a timer)                -> "settled"
+//   record K          record K of the plan file as written
+//                                                         -> "record K LEFT TOP WIDTH HEIGHT TEXT"
 //   cpu               the process's CPU time so far       -> "cpu MICROSECONDS"
 //   bridge            whether assistive technology is on  -> "bridge on" or "bridge off"
 //
 // "ready PID" comes first, once the editor is shown and, with --bridge,
 // once the bridge to assistive technology is up. An unknown or failing step
-// answers "error WHAT"; the end of the input ends the program.
+// answers "error WHAT"; the end of the input ends the program (an open
+// question answers no).
 
 #include "Fakes.h"
 #include "LargePlan.h"
@@ -31,9 +44,13 @@
 #include "platform/Form.h"
 #include "platform/FormRegistry.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
+#include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QSocketNotifier>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -41,6 +58,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -74,10 +92,17 @@ long long cpuMicroseconds()
     return micro(usage.ru_utime) + micro(usage.ru_stime);
 }
 
+const QString kSaveQuestion = QStringLiteral("Do you want to save the Plot Chart?");
+
 class Driver {
 public:
-    Driver(frmMainFengShuiBagua &editor, QString folder) : m_editor(editor), m_folder(folder) {}
+    Driver(frmMainFengShuiBagua &editor, QString folder, test::FakeMessageBox &boxes)
+        : m_editor(editor), m_folder(folder), m_boxes(boxes)
+    {
+    }
 
+    // The answer to the step; a null one when another step answers for it
+    // (answer: Save, once it has finished, answers for it).
     QString step(const QString &line)
     {
         const QStringList words = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -131,6 +156,44 @@ public:
             settle();
             return QStringLiteral("renamed");
         }
+        if (what == QLatin1String("select") && words.size() == 2 && element(words[1].toInt())) {
+            const int k = words[1].toInt();
+            PlotBox *plot = m_editor.picRoomLocation;
+            const QPoint at = plot->shown(k)->geometry().center();
+            for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                QMouseEvent event(type, QPointF(at), QPointF(plot->mapToGlobal(at)), Qt::LeftButton,
+                                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                  Qt::NoModifier);
+                QCoreApplication::sendEvent(plot, &event);
+            }
+            settle();
+            if (plan.highlighted() != QList<int>{k})
+                return QStringLiteral("error %1 is not the one selected").arg(k);
+            return QStringLiteral("selected %1").arg(k);
+        }
+        if (what == QLatin1String("save-ask"))
+            return saveAsking();
+        if (what == QLatin1String("answer") && words.size() == 2 && m_question) {
+            m_reply = words[1] == QLatin1String("yes") ? MsgAnswer::Yes : MsgAnswer::No;
+            m_question->quit();
+            return {};
+        }
+        if (what == QLatin1String("settle"))
+            return settleButtons();
+        if (what == QLatin1String("record") && words.size() == 2) {
+            const PlanFileRead read = readPlanFile(planFilePath(m_folder));
+            for (const PlanRecord &r : read.records) {
+                if (r.index == words[1].toInt())
+                    return QStringLiteral("record %1 %2 %3 %4 %5 %6")
+                        .arg(r.index)
+                        .arg(r.left)
+                        .arg(r.top)
+                        .arg(r.width)
+                        .arg(r.height)
+                        .arg(r.text);
+            }
+            return QStringLiteral("error no record ") + words[1];
+        }
         if (what == QLatin1String("cpu"))
             return QStringLiteral("cpu %1").arg(cpuMicroseconds());
         if (what == QLatin1String("bridge"))
@@ -140,8 +203,64 @@ public:
     }
 
 private:
+    // Save, its question held open in a loop of its own that takes the
+    // next steps; "asking" answers this step, and Save's end the answer.
+    QString saveAsking()
+    {
+        GreatFengShuiModule &module = modGreatFengShui();
+        module.MainEntranceExists = module.BackEntranceExists = module.DoorExists = true;
+        bool asked = false;
+        m_boxes.whileOpen = [&](const QString &text) {
+            if (text != kSaveQuestion || m_question)
+                return;
+            asked = true;
+            QEventLoop open;
+            m_question = &open;
+            m_reply = MsgAnswer::No;
+            answer(QStringLiteral("asking"));
+            open.exec();
+            m_question = nullptr;
+            m_boxes.answers.push_front(m_reply);
+        };
+        m_editor.Command2_Click();
+        m_boxes.whileOpen = nullptr;
+        settle();
+        if (!asked)
+            return QStringLiteral("error Save did not ask: ") +
+                   (m_boxes.shown.isEmpty() ? QString() : m_boxes.shown.last().text);
+        return QStringLiteral("%1 %2")
+            .arg(m_reply == MsgAnswer::Yes ? QStringLiteral("saved") : QStringLiteral("not saved"))
+            .arg(m_editor.plan().upperBound());
+    }
+
+    // Until no button of the editor is down, or a while has passed.
+    QString settleButtons()
+    {
+        const auto anyDown = [this] {
+            const QList<QAbstractButton *> buttons = m_editor.findChildren<QAbstractButton *>();
+            return std::any_of(buttons.begin(), buttons.end(),
+                               [](const QAbstractButton *b) { return b->isDown(); });
+        };
+        QDeadlineTimer deadline(5000);
+        QEventLoop wait;
+        QTimer look;
+        QObject::connect(&look, &QTimer::timeout, &wait, [&] {
+            if (!anyDown() || deadline.hasExpired())
+                wait.quit();
+        });
+        look.start(5);
+        if (anyDown())
+            wait.exec();
+        settle();
+        return anyDown() ? QStringLiteral("error a button is still down")
+                         : QStringLiteral("settled");
+    }
+
     frmMainFengShuiBagua &m_editor;
     QString m_folder;
+    test::FakeMessageBox &m_boxes;
+    QEventLoop *m_question = nullptr; // while Save's question is open
+    MsgAnswer m_reply = MsgAnswer::No;
 };
 
 // Reads the steps as they come, between events, so that the program answers
@@ -168,7 +287,9 @@ private:
         for (qsizetype end; (end = m_pending.indexOf('\n')) >= 0;) {
             const QString line = QString::fromUtf8(m_pending.left(end)).trimmed();
             m_pending.remove(0, end + 1);
-            answer(m_driver.step(line));
+            const QString reply = m_driver.step(line);
+            if (!reply.isNull())
+                answer(reply);
         }
     }
 
@@ -228,7 +349,7 @@ int main(int argc, char **argv)
     editor.setTop(0);
     settle();
 
-    Driver driver(editor, folder.path());
+    Driver driver(editor, folder.path(), *fakes.messageBox);
     StepReader reader(driver);
     const auto ready = [] {
         answer(QStringLiteral("ready %1").arg(QCoreApplication::applicationPid()));

@@ -1,8 +1,9 @@
 #pragma once
 
 // The plan the benchmarks and the real-bridge tests open: a room with both
-// entrances and a door on its top edge, a room on its own that is dragged,
-// and rooms side by side in a square grid at the plot's top-left corner
+// entrances and a door on its top edge, a room on its own that is dragged
+// (wider than high, so that its width and height cannot be taken for each
+// other), and rooms side by side in a square grid at the plot's top-left corner
 // (touching, so none overlaps, and Save takes it). Any size from 5 to the
 // 32,767 elements the file may hold.
 
@@ -59,7 +60,7 @@ inline std::vector<floorplan::PlanRecord> makePlan(int elements)
     plan.push_back(record(2, floorplan::kMainEntranceText, 250, 20, 20, 0));
     plan.push_back(record(3, floorplan::kBackEntranceText, 250, 20, 10, 0));
     plan.push_back(record(4, QString(), 250, 20, 0, 8));
-    plan.push_back(record(kMover, QStringLiteral("MOVER"), 260, 260, 16, 16));
+    plan.push_back(record(kMover, QStringLiteral("MOVER"), 260, 260, 16, 12));
     const int columns = gridColumns(elements);
     const int pitch = gridPitch(elements);
     for (int i = kFirstGridRoom; i <= elements; ++i) {

@@ -13,6 +13,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -123,6 +124,10 @@ GLogWriterOutput keepWarnings(GLogLevelFlags level, const GLogField *fields, gsi
     return g_log_writer_default(level, fields, count, data);
 }
 
+// How long libatspi waits for the program's answer to a question: the
+// editor may be busy for a while with a large plan.
+constexpr int kCallTimeoutMs = 30000;
+
 // libatspi binds to one accessibility bus for the life of the process.
 std::string g_atspiBus;
 
@@ -139,8 +144,7 @@ std::string startAtspi(const std::string &bus)
     setenv("AT_SPI_BUS_ADDRESS", bus.c_str(), 1);
     if (atspi_init() > 1)
         return "atspi_init failed";
-    // The editor may be busy for a while with a large plan.
-    atspi_set_timeout(30000, 30000);
+    atspi_set_timeout(kCallTimeoutMs, kCallTimeoutMs);
     g_atspiBus = bus;
     return {};
 }
@@ -708,6 +712,80 @@ int Listener::indexInParent(const std::string &path) const
 {
     AtspiAccessible *object = find(path);
     return object ? atspi_accessible_get_index_in_parent(object, nullptr) : -1;
+}
+
+namespace {
+
+// The first push button of that name at or below the accessible, depth
+// first; null when there is none or the time ran out. Each question to the
+// program waits no longer than what is left of the time.
+AtspiAccessible *findButton(AtspiAccessible *at, const std::string &name,
+                            Clock::time_point deadline)
+{
+    const int left = remainingMs(deadline);
+    if (left <= 0)
+        return nullptr;
+    atspi_set_timeout(left, kCallTimeoutMs);
+    if (atspi_accessible_get_role(at, nullptr) == ATSPI_ROLE_PUSH_BUTTON) {
+        gchar *text = atspi_accessible_get_name(at, nullptr);
+        const bool named = text && name == text;
+        g_free(text);
+        if (named)
+            return static_cast<AtspiAccessible *>(g_object_ref(at));
+    }
+    const gint count = atspi_accessible_get_child_count(at, nullptr);
+    AtspiAccessible *found = nullptr;
+    for (gint i = 0; i < count && !found && remainingMs(deadline) > 0; ++i) {
+        if (AtspiAccessible *child = atspi_accessible_get_child_at_index(at, i, nullptr)) {
+            found = findButton(child, name, deadline);
+            g_object_unref(child);
+        }
+    }
+    return found;
+}
+
+} // namespace
+
+std::string Listener::press(const Editor &editor, const std::string &button, Millis timeout)
+{
+    const auto deadline = Clock::now() + timeout;
+    AtspiAccessible *app = application(editor.pid());
+    if (!app)
+        return "the editor is not on the desktop";
+    AtspiAccessible *found = findButton(app, button, deadline);
+    std::string failed;
+    AtspiAction *action = found ? atspi_accessible_get_action_iface(found) : nullptr;
+    if (!found)
+        failed =
+            "no push button \"" + button + "\" within " + std::to_string(timeout.count()) + " ms";
+    else if (!action)
+        failed = "\"" + button + "\" takes no actions";
+    GError *error = nullptr;
+    const gint actions = action ? atspi_action_get_n_actions(action, &error) : 0;
+    gint press = -1;
+    for (gint i = 0; i < actions && press < 0 && !error; ++i) {
+        gchar *name = atspi_action_get_action_name(action, i, &error);
+        if (name && std::strcmp(name, "Press") == 0)
+            press = i;
+        g_free(name);
+    }
+    if (action && failed.empty() && !error && press < 0)
+        failed = "\"" + button + "\" has no action Press";
+    if (press >= 0 && !error) {
+        atspi_set_timeout(std::max(remainingMs(deadline), 1), kCallTimeoutMs);
+        if (!atspi_action_do_action(action, press, &error) && !error)
+            failed = "\"" + button + "\" refused Press";
+    }
+    if (error) {
+        failed = "\"" + button + "\": " + error->message;
+        g_error_free(error);
+    }
+    atspi_set_timeout(kCallTimeoutMs, kCallTimeoutMs);
+    if (action)
+        g_object_unref(action);
+    if (found)
+        g_object_unref(found);
+    return failed;
 }
 
 AtspiAccessible *Listener::application(pid_t pid)

@@ -162,6 +162,12 @@ public:
     std::string parentOf(const std::string &path) const;
     int indexInParent(const std::string &path) const;
 
+    // What a reader's "activate" does to the editor's push button of that
+    // name (as a reader reads it: no "&"): finds it among the editor's
+    // accessibles and does its action "Press". Empty, or what failed.
+    std::string press(const Editor &editor, const std::string &button,
+                      Millis timeout = Millis(20000));
+
 private:
     static void onEvent(AtspiEvent *event, void *self);
     // The editor's accessible application, found on the desktop by its
