@@ -1,11 +1,14 @@
 #include "platform/Controls.h"
 
+#include "platform/Form.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QShortcutEvent>
 
@@ -130,6 +133,21 @@ namespace {
 // a timer a tenth of a second later, and timers run inside any box opened
 // meanwhile: a mouse click on a command just after the key would have the
 // key's click run inside the command's question.
+//
+// A key held down presses once. The toolkit sends every key press first as
+// a shortcut override to the focus, then, if a shortcut takes it, as a
+// shortcut event to the shortcut's owner, else as a key press; the filter
+// sees all three and remembers the key being handled now, and for a press
+// that is not an auto-repeat the window it went down in. A shortcut of an
+// auto-repeated key does nothing, and the repeats of a key go nowhere once
+// the focus is in another window than that one: a box or window that the
+// press opened gets no Enter, Escape or letter from them.
+//
+// X sends each repeat as a release and a press at one moment. The toolkit
+// marks the pair as a repeat when it finds the press already queued while
+// it handles the release, and misses it when the press has not come in yet
+// (it does, now and then, when a window has just opened); a press at the
+// very moment of its key's release is a repeat all the same.
 class ButtonKeys : public QObject {
 public:
     using QObject::QObject;
@@ -137,24 +155,71 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::KeyPress)
-            return enterPressed(watched, static_cast<QKeyEvent *>(event));
-        if (event->type() == QEvent::Shortcut)
+        switch (event->type()) {
+        case QEvent::ShortcutOverride:
+            seen(watched, static_cast<QKeyEvent *>(event));
+            return false;
+        case QEvent::KeyPress: {
+            auto *key = static_cast<QKeyEvent *>(event);
+            return !seen(watched, key) || enterPressed(watched, key);
+        }
+        case QEvent::KeyRelease: {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            m_released = {key->key(), key->timestamp()};
+            return false;
+        }
+        case QEvent::Shortcut:
             return mnemonicPressed(watched, static_cast<QShortcutEvent *>(event));
-        return false;
+        default:
+            return false;
+        }
     }
 
 private:
-    static bool enterPressed(QObject *watched, const QKeyEvent *key)
+    // Notes a key event on its way to a control; false for the repeat of a
+    // key that went down in another window. A key event that a control
+    // leaves goes on to its parent: there it is the same key, already noted.
+    bool seen(QObject *watched, const QKeyEvent *key)
     {
-        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        // Held down, Enter presses the button once, and Ctrl+Enter and the
-        // like stay free for shortcuts.
-        if (!enter || key->isAutoRepeat() ||
-            (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
-            return false;
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (!widget) // the window system's window, which hands it to a control
+            return true;
+        const bool passedUp = key == m_event && key->key() == m_key &&
+                              key->timestamp() == m_eventAt && m_receiver &&
+                              m_receiver->parentWidget() == widget;
+        m_event = key;
+        m_eventAt = key->timestamp();
+        m_receiver = widget;
+        if (passedUp)
+            return true;
+        m_key = key->key();
+        m_repeat = key->isAutoRepeat() ||
+                   (key->timestamp() != 0 && m_released == Released{m_key, key->timestamp()});
+        if (m_repeat)
+            return windowOf(widget) == m_window;
+        m_window = windowOf(widget);
+        return true;
+    }
+
+    // A form, or the top-level window of a control outside any form (a box).
+    static QWidget *windowOf(QWidget *widget)
+    {
+        while (!widget->isWindow() && !qobject_cast<Form *>(widget))
+            widget = widget->parentWidget();
+        return widget;
+    }
+
+    bool enterPressed(QObject *watched, const QKeyEvent *key) const
+    {
         auto *button = qobject_cast<QPushButton *>(watched);
-        if (!button || !button->isEnabled())
+        if (!button || (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter))
+            return false;
+        // Held down, Enter presses the button once: its repeats are taken
+        // here, as a dialog's button would press on each. Ctrl+Enter and the
+        // like stay free for shortcuts.
+        if (m_repeat)
+            return true;
+        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || !button->isEnabled())
             return false;
         // Taken here, the key cannot also reach a dialog's own default-button
         // handling and press a second time.
@@ -165,8 +230,10 @@ private:
     // A shortcut that reaches a button is the button's own mnemonic. One
     // that two controls of the window share only moves the focus, which the
     // toolkit does itself.
-    static bool mnemonicPressed(QObject *watched, const QShortcutEvent *shortcut)
+    bool mnemonicPressed(QObject *watched, const QShortcutEvent *shortcut) const
     {
+        if (m_repeat && !shortcut->key().isEmpty() && shortcut->key()[0].key() == m_key)
+            return true;
         auto *button = qobject_cast<QAbstractButton *>(watched);
         if (!button || shortcut->isAmbiguous())
             return false;
@@ -177,6 +244,23 @@ private:
         }
         return true;
     }
+
+    // The key being handled now.
+    int m_key = 0;
+    bool m_repeat = false;
+    // The last key released, and when.
+    struct Released {
+        int key = 0;
+        quint64 at = 0;
+        bool operator==(const Released &) const = default;
+    } m_released;
+    // The window its last press that was not a repeat went down in; one
+    // that went counts as another window.
+    QPointer<QWidget> m_window;
+    // The last key event seen, its moment, and the control it was seen at.
+    const QEvent *m_event = nullptr;
+    quint64 m_eventAt = 0;
+    QPointer<QWidget> m_receiver;
 };
 
 } // namespace

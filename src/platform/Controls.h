@@ -102,7 +102,13 @@ private:
 // that has the focus presses it, as Space does (the toolkit does so only
 // for the buttons of dialogs), and the mnemonic of a button, option button
 // or check box moves the focus to it and clicks it at once, with no delay
-// in which another command could run first.
+// in which another command could run first. A key held down presses once,
+// in every window and box: its auto-repeats (a press at the very moment
+// of its key's release is one, flagged or not) press no mnemonic and no
+// button by Enter, and once they reach another window than the one the
+// key went down in (a box or window the press opened) they go nowhere.
+// Within that window they act as before: a held letter types, a held
+// arrow moves.
 void installButtonKeys(QCoreApplication *app);
 
 // Sets a widget's font to Verdana at the given size, bold or not.

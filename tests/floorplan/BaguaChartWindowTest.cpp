@@ -2,6 +2,7 @@
 // the rooms, the ways back to the plan editor, the part names.
 
 #include "BaguaWindowFixture.h"
+#include "HeldKey.h"
 
 #include "charts/kua/frmMainFengShuiKuaNumber.h"
 #include "floorplan/BaguaCalc.h"
@@ -110,6 +111,8 @@ TEST_F(BaguaChartWindowTest, TheEditorsButtonAndFileMenuGenerate)
         {"Generate Bagua Chart", [&] { QTest::mouseClick(editor().cmdSavePicture, Qt::LeftButton); }},
         {"File > Generate Bagua Chart",
          [&] { editor().findChild<QAction *>("mnuBaguaChart")->trigger(); }},
+        // Its repeats press no Back in the chart, nor Generate again.
+        {"Alt+B held down", [&] { holdKey(&editor(), Qt::Key_B, Qt::AltModifier, 5); }},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);

@@ -68,6 +68,9 @@ TEST_F(BaguaEditorTest, PlotScaleAndItsRefusals)
         const char *message;
         const char *lengthCaption;
         const char *widthCaption;
+        // Pressed by its mnemonic, Alt+R: the box the refusal leaves the
+        // focus in, not the button the key moved it to first.
+        const char *focusByKey = nullptr;
     } rows[] = {
         {"60", "30", nullptr, "[Length Scale is 1 :10]", "[Width Scale is 1 :5]"},
         {"100", "6", nullptr, "[Length Scale is 1 :16.6666666666667]", "[Width Scale is 1 :1]"},
@@ -77,13 +80,21 @@ TEST_F(BaguaEditorTest, PlotScaleAndItsRefusals)
         {"0", "30", "Please enter your plot length as a number greater than 0", "", ""},
         {" ", "30", "Please enter your plot length as a number greater than 0", "", ""},
         {"60", "1.2.3", "Please enter your plot width as a number greater than 0", "", ""},
+        {"", "30", "Please enter your plot length", "", "", "txtPlotLength"},
     };
     for (const auto &r : rows) {
         auto &w = openEditor();
         clearMessages();
         w.txtPlotLength->setText(QString::fromLatin1(r.length));
         w.txtPlotWidth->setText(QString::fromLatin1(r.width));
-        w.cmdMesure_Click();
+        if (r.focusByKey) {
+            ASSERT_TRUE(QTest::qWaitForWindowActive(mdi));
+            QTest::keyClick(&w, Qt::Key_R, Qt::AltModifier);
+            ASSERT_NE(QApplication::focusWidget(), nullptr);
+            EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromLatin1(r.focusByKey));
+        } else {
+            w.cmdMesure_Click();
+        }
         EXPECT_EQ(lastMessage(), r.message ? QString::fromLatin1(r.message) : QString()) << r.length;
         EXPECT_EQ(w.lblLengthMesure->text(), QString::fromLatin1(r.lengthCaption)) << r.length;
         EXPECT_EQ(w.lblWidthMesure->text(), QString::fromLatin1(r.widthCaption)) << r.length;

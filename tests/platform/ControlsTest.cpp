@@ -1,12 +1,15 @@
 #include "Fakes.h"
+#include "HeldKey.h"
 #include "RealClipboard.h"
 
 #include "platform/Controls.h"
+#include "platform/Form.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -15,6 +18,32 @@
 #include <QTest>
 
 using namespace tessavo;
+using tessavo::test::holdKey;
+
+namespace {
+
+// A box with a text box and a default button, opened beside the window (not
+// modally) by a click: where the repeats of the key that clicked would go.
+struct BoxOpenedByClick {
+    void openOnClick(QAbstractButton *opener)
+    {
+        QObject::connect(opener, &QAbstractButton::clicked, [this, opener] {
+            auto *box = new QDialog(opener->window());
+            text = new QLineEdit(box);
+            auto *ok = new QPushButton(QStringLiteral("OK"), box);
+            ok->move(0, 40);
+            ok->setDefault(true);
+            QObject::connect(ok, &QPushButton::clicked, [this] { ++presses; });
+            box->show();
+        });
+    }
+    QString typed() const { return text ? text->text() : QString(); }
+
+    QPointer<QLineEdit> text;
+    int presses = 0; // of its default button
+};
+
+} // namespace
 
 TEST(FocusHook, LostFocusOnlyWhenTheFocusMovesWithinTheProgram)
 {
@@ -64,7 +93,8 @@ TEST(EnterPressesButtons, EnterOnAFocusedButtonPressesItOnce)
         bool enabled;
         bool isDefault; // a default button presses on Enter by itself
         int clicks;
-        int repeats = 0; // presses the key sends while it is held down
+        int repeats = 0;       // presses the key sends while it is held down
+        bool opensBox = false; // the click opens a box that takes the focus
     };
     const Row rows[] = {
         {"Return", Qt::Key_Return, Qt::NoModifier, true, false, 1},
@@ -75,38 +105,52 @@ TEST(EnterPressesButtons, EnterOnAFocusedButtonPressesItOnce)
         {"Return on a disabled button", Qt::Key_Return, Qt::NoModifier, false, false, 0},
         {"another key", Qt::Key_A, Qt::NoModifier, true, false, 0},
         {"Return held down", Qt::Key_Return, Qt::NoModifier, true, false, 1, 3},
+        {"Return held down on a default button", Qt::Key_Return, Qt::NoModifier, true, true, 1, 3},
+        {"Return held down, the box it opened", Qt::Key_Return, Qt::NoModifier, true, false, 1, 3,
+         true},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.what);
+        BoxOpenedByClick box;
         QWidget window;
         auto *button = new QPushButton(QStringLiteral("&Proceed"), &window);
         button->setDefault(row.isDefault);
         button->setEnabled(row.enabled);
         int clicks = 0;
         QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
-        QTest::keyPress(button, row.key, row.modifiers);
-        for (int r = 0; r < row.repeats; ++r) {
-            QKeyEvent repeat(QEvent::KeyPress, row.key, row.modifiers, QString(), true);
-            QApplication::sendEvent(button, &repeat);
-        }
-        QTest::keyRelease(button, row.key, row.modifiers);
+        if (row.opensBox)
+            box.openOnClick(button);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        button->setFocus();
+        holdKey(button, row.key, row.modifiers, row.repeats);
         EXPECT_EQ(clicks, row.clicks);
+        EXPECT_EQ(box.presses, 0);
+        EXPECT_EQ(box.typed(), QString());
     }
 }
 
+// In a form inside a window, as the main window holds the tools: the text
+// box leaves Enter to its parents, out of the form, and its repeats, in the
+// window the key went down in, go on reaching it.
 TEST(EnterPressesButtons, OtherControlsKeepTheirEnter)
 {
     QWidget window;
-    auto *box = new QLineEdit(&window);
-    auto *check = new QCheckBox(&window);
-    auto *button = new QPushButton(&window);
+    auto *form = new Form(QStringLiteral("frmTool"), FormKind::Child);
+    form->setParent(&window);
+    auto *box = new QLineEdit(form);
+    auto *check = new QCheckBox(form);
+    auto *button = new QPushButton(form);
     int clicks = 0;
     QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
     int returns = 0;
     QObject::connect(box, &QLineEdit::returnPressed, [&] { ++returns; });
-    QTest::keyClick(box, Qt::Key_Return);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    box->setFocus();
+    holdKey(box, Qt::Key_Return, Qt::NoModifier, 2);
     QTest::keyClick(check, Qt::Key_Return);
-    EXPECT_EQ(returns, 1);
+    EXPECT_EQ(returns, 3);
     EXPECT_FALSE(check->isChecked());
     EXPECT_EQ(clicks, 0);
 }
@@ -119,21 +163,35 @@ TEST(MnemonicsPressAtOnce, TheButtonIsClickedBeforeTheKeyReturns)
     struct Row {
         const char *what;
         Qt::Key key;
-        int saveClicks;
+        int clicks; // of Save, North and Keep together
         bool northChecked;
         bool keepChecked;
-        const char *focus; // the control that has the focus after the key
+        const char *focus;     // the control that has the focus after the key
+        int presses = 1;       // one after another
+        int repeats = 0;       // of each press, held down
+        bool opensBox = false; // Save opens a box that takes the focus
+        bool flagged = true;   // the toolkit tells the repeats as such
     };
     const Row rows[] = {
         {"a command button", Qt::Key_S, 1, false, false, "Save"},
-        {"an option button", Qt::Key_N, 0, true, false, "North"},
-        {"a check box", Qt::Key_K, 0, false, true, "Keep"},
+        {"an option button", Qt::Key_N, 1, true, false, "North"},
+        {"a check box", Qt::Key_K, 1, false, true, "Keep"},
         // Shared by two buttons, the key only moves the focus between them.
         {"a mnemonic two buttons share", Qt::Key_D, 0, false, false, "Delete Room"},
         {"a disabled button's", Qt::Key_X, 0, false, false, "Save"},
+        // Held down, a mnemonic presses once; let go and pressed again, again.
+        {"a command button held down", Qt::Key_S, 1, false, false, "Save", 1, 3},
+        {"an option button held down", Qt::Key_N, 1, true, false, "North", 1, 3},
+        {"a check box held down", Qt::Key_K, 1, false, true, "Keep", 1, 3},
+        {"a command button pressed twice, held each time", Qt::Key_S, 2, false, false, "Save", 2,
+         3},
+        {"held down, the box it opened", Qt::Key_S, 1, false, false, nullptr, 1, 3, true},
+        {"held down, the repeats not flagged", Qt::Key_S, 1, false, false, "Save", 1, 3, false,
+         false},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.what);
+        BoxOpenedByClick box;
         QWidget window;
         auto *save = new QPushButton(QStringLiteral("&Save"), &window);
         auto *north = new QRadioButton(QStringLiteral("&North"), &window);
@@ -142,24 +200,32 @@ TEST(MnemonicsPressAtOnce, TheButtonIsClickedBeforeTheKeyReturns)
         auto *deleteDoor = new QPushButton(QStringLiteral("&Delete Door"), &window);
         auto *exit = new QPushButton(QStringLiteral("E&xit"), &window);
         exit->setEnabled(false);
-        int saves = 0;
+        int clicks = 0;
         int deletes = 0;
-        QObject::connect(save, &QPushButton::clicked, [&] { ++saves; });
+        for (QAbstractButton *button : std::initializer_list<QAbstractButton *>{save, north, keep})
+            QObject::connect(button, &QAbstractButton::clicked, [&] { ++clicks; });
         QObject::connect(deleteRoom, &QPushButton::clicked, [&] { ++deletes; });
         QObject::connect(deleteDoor, &QPushButton::clicked, [&] { ++deletes; });
+        if (row.opensBox)
+            box.openOnClick(save);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         save->setFocus();
-        QTest::keyClick(&window, row.key, Qt::AltModifier);
-        // Nothing more runs before the checks: no event is processed.
-        EXPECT_EQ(saves, row.saveClicks);
+        // Nothing more runs before the checks than the key's own repeats:
+        // no event is processed after the last of them.
+        for (int p = 0; p < row.presses; ++p)
+            holdKey(&window, row.key, Qt::AltModifier, row.repeats, row.flagged);
+        EXPECT_EQ(clicks, row.clicks);
         EXPECT_EQ(deletes, 0);
         EXPECT_EQ(north->isChecked(), row.northChecked);
         EXPECT_EQ(keep->isChecked(), row.keepChecked);
-        auto *focused = qobject_cast<QAbstractButton *>(QApplication::focusWidget());
-        ASSERT_NE(focused, nullptr);
-        EXPECT_EQ(focused->text().remove(QLatin1Char('&')), QString::fromLatin1(row.focus));
+        EXPECT_EQ(box.typed(), QString());
+        if (row.focus) {
+            auto *focused = qobject_cast<QAbstractButton *>(QApplication::focusWidget());
+            ASSERT_NE(focused, nullptr);
+            EXPECT_EQ(focused->text().remove(QLatin1Char('&')), QString::fromLatin1(row.focus));
+        }
         QTest::qWait(150);
-        EXPECT_EQ(saves, row.saveClicks) << "a second, late click";
+        EXPECT_EQ(clicks, row.clicks) << "a second, late click";
     }
 }

@@ -1,3 +1,4 @@
+#include "HeldKey.h"
 #include "KuaWindowFixture.h"
 
 #include "charts/kua/KuaPictures.h"
@@ -406,15 +407,26 @@ TEST_F(KuaResultWindowTest, ExitShowsTheSplashPanelAgain)
     }
 }
 
+// Held down, Alt+S presses Save once: its repeats press no Save in the
+// report it opened either, which would ask where to save it.
 TEST_F(KuaResultWindowTest, SaveOpensOneReportBesideTheResult)
 {
-    frmFengShuiDetails &w = proceed({"Ann", Sex::Female, 15, 6, 1981});
-    QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
-    ASSERT_TRUE(isLoaded<kua::frmSaveFengShuiKuaNumber>());
-    auto &report = form<kua::frmSaveFengShuiKuaNumber>();
-    QPointer<kua::frmSaveFengShuiKuaNumber> first = &report;
-    EXPECT_TRUE(report.Visible());
-    EXPECT_TRUE(w.Visible());
-    w.findChild<QAction *>("mnuPrint")->trigger();
-    EXPECT_EQ(&form<kua::frmSaveFengShuiKuaNumber>(), first.data()) << "no second report";
+    for (bool byHeldKey : {false, true}) {
+        frmFengShuiDetails &w = proceed({"Ann", Sex::Female, 15, 6, 1981});
+        if (byHeldKey)
+            holdKey(&w, Qt::Key_S, Qt::AltModifier, 5);
+        else
+            QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
+        ASSERT_TRUE(isLoaded<kua::frmSaveFengShuiKuaNumber>()) << byHeldKey;
+        auto &report = form<kua::frmSaveFengShuiKuaNumber>();
+        QPointer<kua::frmSaveFengShuiKuaNumber> first = &report;
+        EXPECT_TRUE(report.Visible());
+        EXPECT_TRUE(w.Visible());
+        EXPECT_TRUE(fakes.saveAs->requests.isEmpty()) << byHeldKey;
+        w.findChild<QAction *>("mnuPrint")->trigger();
+        EXPECT_EQ(&form<kua::frmSaveFengShuiKuaNumber>(), first.data()) << "no second report";
+        unloadForm<kua::frmSaveFengShuiKuaNumber>();
+        w.cmdExit_Click();
+        flushDeletes();
+    }
 }
