@@ -271,6 +271,11 @@ TEST_F(PlanFileWindowTest, ASaveChecksThePlanOnTheScreenNotWhatAnEarlierPlanLeft
          [](auto &w) { addRoom(w, QStringLiteral("NEW"), "5", "5"); },
          {},
          QStringLiteral("Please create Main Entrance")},
+        // Names compare exactly: this is a room.
+        {"a room named main entrance",
+         [](auto &w) { addRoom(w, QStringLiteral("main entrance"), "5", "5"); },
+         {},
+         QStringLiteral("Please create Main Entrance")},
         {"a new visit to the editor, one room added",
          [this](auto &) {
              auto &again = openWithPlot("60", "30");
