@@ -7,7 +7,6 @@
 #include "frame/MDI.h"
 #include "platform/Controls.h"
 #include "platform/FormRegistry.h"
-#include "platform/ModalLoops.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
 

@@ -12,7 +12,6 @@
 #include "frame/modHelp.h"
 #include "platform/Controls.h"
 #include "platform/FormRegistry.h"
-#include "platform/ModalLoops.h"
 #include "platform/Text.h"
 
 #include <QComboBox>

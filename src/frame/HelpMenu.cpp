@@ -5,7 +5,6 @@
 #include "platform/Controls.h"
 #include "platform/Form.h"
 #include "platform/FormRegistry.h"
-#include "platform/ModalLoops.h"
 #include "platform/SiteAddress.h"
 
 #include <QAction>

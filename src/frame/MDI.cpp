@@ -6,7 +6,6 @@
 #include "frame/frmNagScreen2.h"
 #include "platform/Controls.h"
 #include "platform/FormRegistry.h"
-#include "platform/ModalLoops.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 

@@ -2,7 +2,6 @@
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
-#include "platform/ModalLoops.h"
 #include "platform/Twips.h"
 
 #include <QAction>

@@ -4,7 +4,6 @@
 #include "frame/HelpMenu.h"
 #include "platform/Controls.h"
 #include "platform/FormRegistry.h"
-#include "platform/ModalLoops.h"
 #include "platform/Twips.h"
 
 #include <QFrame>

@@ -6,7 +6,6 @@
 #include "frame/modTellAFriend.h"
 #include "platform/Controls.h"
 #include "platform/FormRegistry.h"
-#include "platform/ModalLoops.h"
 #include "platform/Services.h"
 #include "platform/SiteAddress.h"
 #include "platform/Twips.h"

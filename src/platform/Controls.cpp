@@ -1,7 +1,9 @@
 #include "platform/Controls.h"
 
 #include "platform/Form.h"
+#include "platform/ModalLoops.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
@@ -268,6 +270,16 @@ private:
 void installButtonKeys(QCoreApplication *app)
 {
     app->installEventFilter(new ButtonKeys(app));
+}
+
+void runCommand(QObject *control, const std::function<void()> &command)
+{
+    if (ModalLoops::instance().commandMayRun(control)) {
+        command();
+        return;
+    }
+    if (auto *box = qobject_cast<QCheckBox *>(control))
+        box->toggle();
 }
 
 void setVerdana(QWidget *widget, double points, bool bold)

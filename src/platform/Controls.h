@@ -111,6 +111,24 @@ private:
 // arrow moves.
 void installButtonKeys(QCoreApplication *app);
 
+// Runs a control's command (what pressing it does), unless a box stands in
+// front of the control's window (ModalLoops::commandMayRun): then nothing
+// runs, and a check box the press ticked or cleared is left as it was.
+// Every window's commands come through here, by whatever route they are
+// pressed.
+void runCommand(QObject *control, const std::function<void()> &command);
+
+// Connects a control's signal to its command through runCommand.
+template <class Control, class Signal, class Command>
+QMetaObject::Connection connectCommand(Control *control, Signal signal, const QObject *context,
+                                       Command command)
+{
+    return QObject::connect(control, signal, context,
+                            [control, command = std::function<void()>(std::move(command))] {
+                                runCommand(control, command);
+                            });
+}
+
 // Sets a widget's font to Verdana at the given size, bold or not.
 void setVerdana(QWidget *widget, double points, bool bold = false);
 // Sets the text colour of a label or button.

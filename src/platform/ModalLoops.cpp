@@ -62,10 +62,4 @@ void afterModalLoops(std::function<void()> action)
     loops.m_afterLoops.push_back(std::move(action));
 }
 
-void runCommand(const QObject *control, const std::function<void()> &command)
-{
-    if (ModalLoops::instance().commandMayRun(control))
-        command();
-}
-
 } // namespace tessavo

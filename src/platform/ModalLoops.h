@@ -7,7 +7,7 @@
 // mnemonics press their buttons at once, installButtonKeys.) Four rules
 // keep that safe:
 //
-//  - no command of a window behind the box runs (runCommand): only the
+//  - no command of a window behind the box runs (runCommand, Controls): only the
 //    box's own controls work, whatever route a press takes to the others
 //    (a click a timer delivers late, an action of assistive technology, a
 //    menu entry);
@@ -80,21 +80,5 @@ public:
 // Runs the action at once when no modal loop runs, else as soon as the
 // outermost one has ended, in the order the actions were asked for.
 void afterModalLoops(std::function<void()> action);
-
-// Runs a control's command (what pressing it does), unless a box stands in
-// front of the control's window; then nothing runs. Every window's
-// commands come through here, by whatever route they are pressed.
-void runCommand(const QObject *control, const std::function<void()> &command);
-
-// Connects a control's signal to its command through runCommand.
-template <class Control, class Signal, class Command>
-QMetaObject::Connection connectCommand(Control *control, Signal signal, const QObject *context,
-                                       Command command)
-{
-    return QObject::connect(control, signal, context,
-                            [control, command = std::function<void()>(std::move(command))] {
-                                runCommand(control, command);
-                            });
-}
 
 } // namespace tessavo

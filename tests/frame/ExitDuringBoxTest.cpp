@@ -8,6 +8,7 @@
 
 #include "ToolWindowFixture.h"
 
+#include "charts/bazi/frmFengShuiFourPillar.h"
 #include "charts/kua/frmMainFengShuiKuaNumber.h"
 #include "charts/loshu/frmMainFengShuiLoShu.h"
 #include "frame/frmAbout.h"
@@ -17,6 +18,8 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QDialog>
 #include <QFile>
 #include <QMenu>
@@ -177,7 +180,7 @@ TEST_F(CommandsBehindABoxTest, OnlyTheWindowInFrontTakesCommands)
         const char *what;
         Form *inFront; // shown modally; none: a message box
         std::function<void()> press;
-        std::function<bool()> ran;
+        std::function<bool()> wrong; // what the press must not have done
     } rows[] = {
         {"a tool button", nullptr,
          [&] { pressAsAReader(QAccessible::queryAccessibleInterface(mainButton(0))); },
@@ -197,6 +200,17 @@ TEST_F(CommandsBehindABoxTest, OnlyTheWindowInFrontTakesCommands)
         {"the main window's button behind About", &form<frmAbout>(),
          [&] { mainButton(1)->click(); },
          [] { return isLoaded<loshu::frmMainFengShuiLoShu>(); }},
+        // Neither done nor left ticked as if it had been.
+        {"the closing screen's check box", nullptr,
+         [] { form<frmNagScreen2>().findChild<QCheckBox *>(QStringLiteral("Check1"))->click(); },
+         [&] {
+             return !fakes.urlOpener->opened.isEmpty() ||
+                    form<frmNagScreen2>().findChild<QCheckBox *>(QStringLiteral("Check1"))->isChecked();
+         }},
+        // A tab is no command: its frame follows it.
+        {"a tab of the Ba Zi result", nullptr,
+         [] { form<bazi::frmFengShuiFourPillar>().TS->setCurrentIndex(1); },
+         [] { return form<bazi::frmFengShuiFourPillar>().fraSubject[2]->isHidden(); }},
     };
     for (const auto &r : rows) {
         SCOPED_TRACE(r.what);
@@ -208,7 +222,7 @@ TEST_F(CommandsBehindABoxTest, OnlyTheWindowInFrontTakesCommands)
             MsgBox(QStringLiteral("A box"));
             fakes.messageBox->whileOpen = nullptr;
         }
-        EXPECT_FALSE(r.ran());
+        EXPECT_FALSE(r.wrong());
         EXPECT_TRUE(isLoaded<MDI>());
     }
     // About's own OK works while About is in front.

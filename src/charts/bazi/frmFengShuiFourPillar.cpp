@@ -7,7 +7,6 @@
 #include "frame/MDI.h"
 #include "platform/Controls.h"
 #include "platform/FormRegistry.h"
-#include "platform/ModalLoops.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 
@@ -109,7 +108,8 @@ frmFengShuiFourPillar::frmFengShuiFourPillar() : Form(QString::fromLatin1(kName)
         box->viewport()->setMouseTracking(true);
         box->viewport()->installEventFilter(this);
     }
-    connectCommand(TS, &QTabWidget::currentChanged, this, [this] { TS_Click(); });
+    // Not a command: the frame follows the tab chosen, whatever is in front.
+    connect(TS, &QTabWidget::currentChanged, this, [this] { TS_Click(); });
 
     Label12 = makeLinkLabel(QStringLiteral("Label12"), QString(), this);
     Label12->setGeometry(twips::rect(60, 4000, 6180, 675));

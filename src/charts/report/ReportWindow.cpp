@@ -4,7 +4,6 @@
 #include "frame/modRTB.h"
 #include "frame/WindowParts.h"
 #include "platform/Controls.h"
-#include "platform/ModalLoops.h"
 #include "platform/RichTextBox.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
