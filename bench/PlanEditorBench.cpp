@@ -356,9 +356,9 @@ public:
 
     void printTable() const
     {
-        const char *columns[] = {"BM_Open",     "BM_OpenHeardByNoOne", "BM_OpenHeardByAReader",
-                                 "BM_Click",    "BM_DragStep",         "BM_FullRedraw",
-                                 "BM_Save",     "BM_JudgePlan"};
+        const char *columns[] = {"BM_Open",  "BM_OpenHeardByNoOne", "BM_OpenHeardByAReader",
+                                 "BM_Click", "BM_DragStep",         "BM_FullRedraw",
+                                 "BM_Save",  "BM_JudgePlan"};
         std::printf("\n| elements | Open | Open, a no-op listener | Open, a reader listening | one "
                     "click | one drag step | full redraw | Save | judging the whole plan |\n");
         std::printf("|---|---|---|---|---|---|---|---|---|\n");

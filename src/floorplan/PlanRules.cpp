@@ -8,6 +8,7 @@
 #include <functional>
 #include <iterator>
 #include <map>
+#include <optional>
 #include <queue>
 #include <vector>
 
@@ -204,8 +205,7 @@ bool entranceInsideTest(const Plan &plan, const QString &entranceText)
 {
     // Elements of no size are in no bucket of the plan's index; only an
     // entrance of no size can lie inside one, at its very point.
-    std::vector<int> points;
-    bool pointsFound = false;
+    std::optional<std::vector<int>> points;
     const auto inside = [&](const PlanElement &entrance, int j) {
         return plan.at(j).text != entranceText && liesInside(entrance, plan.at(j));
     };
@@ -216,23 +216,23 @@ bool entranceInsideTest(const Plan &plan, const QString &entranceText)
         // Rounding moves an edge by half a twip at most.
         const double right = static_cast<double>(entrance.left) + entrance.width;
         const double bottom = static_cast<double>(entrance.top) + entrance.height;
-        const std::vector<int> near =
-            plan.near({std::min<double>(entrance.left, right) - 1,
-                       std::min<double>(entrance.top, bottom) - 1,
-                       std::max<double>(entrance.left, right) + 1,
-                       std::max<double>(entrance.top, bottom) + 1});
+        const std::vector<int> near = plan.near({std::min<double>(entrance.left, right) - 1,
+                                                 std::min<double>(entrance.top, bottom) - 1,
+                                                 std::max<double>(entrance.left, right) + 1,
+                                                 std::max<double>(entrance.top, bottom) + 1});
         if (std::any_of(near.begin(), near.end(), [&](int j) { return inside(entrance, j); }))
             continue;
         if (entrance.width != 0 || entrance.height != 0)
             return false;
-        if (!pointsFound) {
+        if (!points) {
+            points.emplace();
             for (int j = 1; j <= plan.upperBound(); ++j) {
                 if (plan.at(j).width == 0 && plan.at(j).height == 0)
-                    points.push_back(j);
+                    points->push_back(j);
             }
-            pointsFound = true;
         }
-        if (std::none_of(points.begin(), points.end(), [&](int j) { return inside(entrance, j); }))
+        if (std::none_of(points->begin(), points->end(),
+                         [&](int j) { return inside(entrance, j); }))
             return false;
     }
     return true;
@@ -272,7 +272,7 @@ bool anyMeet(const std::vector<Area> &areas, std::vector<int> rooms)
     std::sort(rooms.begin(), rooms.end(), [&](int a, int b) {
         return areas[static_cast<std::size_t>(a)].left < areas[static_cast<std::size_t>(b)].left;
     });
-    std::map<double, double> standing; // top -> bottom
+    std::map<double, double> standing;     // top -> bottom
     using End = std::pair<double, double>; // right, top
     std::priority_queue<End, std::vector<End>, std::greater<>> ends;
     for (int room : rooms) {
@@ -314,7 +314,7 @@ bool planHasOverlappingRooms(const Plan &plan)
     // Two rooms that meet share a bucket of the plan's index, but for the
     // few too large for the buckets, which are held against every room.
     for (int large : plan.index().unbucketed()) {
-        if (!plan.contains(large) || !solid(large))
+        if (!solid(large))
             continue;
         for (int i = 1; i <= plan.upperBound(); ++i) {
             if (meet(large, i))

@@ -40,15 +40,15 @@ TEST_F(BaguaChartWindowTest, GenerateRefusesOrShowsTheChart)
         const char *what;
         bool companion;
         bool withRoom;
-        bool overlap;  // a second room over the first
-        bool flagLeft; // a room's refused drop left its flag
+        bool overlap;        // a second room over the first
+        bool flagLeft;       // a room's refused drop left its flag
         const char *message; // nothing when none is shown
         bool chartLoaded;
         bool chartShown;
         bool whitened;
     } rows[] = {
-        {"companion file missing: nothing changes, not even the colours", false, true, false,
-         false, "Required file is missing please reinstall the software", false, false, false},
+        {"companion file missing: nothing changes, not even the colours", false, true, false, false,
+         "Required file is missing please reinstall the software", false, false, false},
         {"no element at all", true, false, false, false,
          "Please create rooms to gernerate Bagua Chart", false, false, true},
         {"rooms overlap: the grid is laid but the chart stays hidden", true, true, true, false,
@@ -108,7 +108,8 @@ TEST_F(BaguaChartWindowTest, TheEditorsButtonAndFileMenuGenerate)
         const char *what;
         std::function<void()> press;
     } rows[] = {
-        {"Generate Bagua Chart", [&] { QTest::mouseClick(editor().cmdSavePicture, Qt::LeftButton); }},
+        {"Generate Bagua Chart",
+         [&] { QTest::mouseClick(editor().cmdSavePicture, Qt::LeftButton); }},
         {"File > Generate Bagua Chart",
          [&] { editor().findChild<QAction *>("mnuBaguaChart")->trigger(); }},
         // Its repeats press no Back in the chart, nor Generate again.

@@ -1,13 +1,12 @@
 #include "BaguaEditorFixture.h"
+#include "ReaderPress.h"
 
 #include "floorplan/PlanFile.h"
 #include "floorplan/frmDisplay.h"
 
-#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
-#include <QMenu>
 
 #include <functional>
 
@@ -324,61 +323,52 @@ TEST_F(PlanFileWindowTest, SaveAndGenerateJudgeTheRoomsOnTheScreen)
     const QPoint intoHall(60, 110); // from the corner, pixels
     const struct {
         const char *what;
-        std::function<frmMainFengShuiBagua &(frmMainFengShuiBagua &)> act;
+        std::function<void(frmMainFengShuiBagua &)> act; // leaves an editor loaded
         bool overlap;
     } rows[] = {
         {"a room added at the corner over the hall, not dragged",
-         [](auto &w) -> auto & {
-             addRoom(w, QStringLiteral("DELTA"), "30", "20");
-             return w;
-         },
-         true},
+         [](auto &w) { addRoom(w, QStringLiteral("DELTA"), "30", "20"); }, true},
         {"the plan opened twice: each room on its twin",
-         [](auto &w) -> auto & {
+         [](auto &w) {
              w.Command2_Click();
              w.mnuOpen_Click();
              w.mnuOpen_Click();
-             return w;
          },
          true},
         {"a refused drop, then Delete Room",
-         [&](auto &w) -> auto & {
+         [&](auto &w) {
              drag(w, addRoom(w, QStringLiteral("ALPHA"), "5", "5"), intoHall);
              w.cmdDeleteRoom_Click();
-             return w;
          },
          false},
         {"a refused drop, then a new visit opening a sound plan",
-         [&](auto &w) -> auto & {
+         [&](auto &w) {
              drag(w, addRoom(w, QStringLiteral("ALPHA"), "5", "5"), intoHall);
              QFile file(planPath());
              EXPECT_TRUE(file.open(QIODevice::WriteOnly));
              file.write(kSavedPlan);
              file.close();
-             auto &again = openWithPlot("60", "30");
-             again.cmdOpen_Click();
-             return again;
+             openWithPlot("60", "30").cmdOpen_Click();
          },
          false},
         // Its left edge and middle lie left of the hall; the last sample,
         // half its height to the right, lies inside it.
         {"a drop the last sample refused, though the room meets none",
-         [](auto &w) -> auto & {
+         [](auto &w) {
              drag(w, addRoom(w, QStringLiteral("TALL"), "30", "1"), {26, 113});
-             return w;
          },
          false},
         {"a large room dropped over the hall, which its drop lets pass",
-         [](auto &w) -> auto & {
+         [](auto &w) {
              drag(w, addRoom(w, QStringLiteral("BIG"), "30", "20"), {0, 60});
-             return w;
          },
          true},
     };
     for (const auto &r : rows) {
         SCOPED_TRACE(r.what);
         QFile::remove(planPath());
-        auto &w = r.act(savablePlan());
+        r.act(savablePlan());
+        auto &w = form<frmMainFengShuiBagua>();
         const QByteArray before = planFile();
         const int elements = w.plan().upperBound();
         clearMessages();
@@ -409,23 +399,8 @@ TEST_F(PlanFileWindowTest, SaveAndGenerateJudgeTheRoomsOnTheScreen)
 // Yes to is done as it was asked, and only once.
 TEST_F(PlanFileWindowTest, NothingPressedBehindSavesOrOpensQuestionRuns)
 {
-    const auto press = [](QAccessibleInterface *control) {
-        ASSERT_TRUE(control && control->actionInterface());
-        control->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QTest::qWait(150);
-    };
-    const auto pressButton = [&](QAbstractButton *button) {
-        press(QAccessible::queryAccessibleInterface(button));
-    };
-    const auto pressOpenEntry = [&](frmMainFengShuiBagua &w) {
-        QAccessibleInterface *menu =
-            QAccessible::queryAccessibleInterface(w.findChild<QMenu *>(QStringLiteral("mnuFile")));
-        ASSERT_NE(menu, nullptr);
-        for (int i = 0; i < menu->childCount(); ++i) {
-            if (menu->child(i)->text(QAccessible::Name) == QStringLiteral("Open"))
-                return press(menu->child(i));
-        }
-        FAIL() << "no entry Open";
+    const auto pressOpenEntry = [](frmMainFengShuiBagua &w) {
+        pressAsAReader(menuEntry(&w, "mnuFile", QStringLiteral("Open")));
     };
     const QString saveQuestion = QStringLiteral("Do you want to save the Plot Chart?");
     const QString openQuestion =
@@ -436,10 +411,11 @@ TEST_F(PlanFileWindowTest, NothingPressedBehindSavesOrOpensQuestionRuns)
         std::function<void(frmMainFengShuiBagua &)> pressBehind;
     } rows[] = {
         // The hall holding both entrances and the door is selected.
-        {"Delete Room under Save's question", false, [&](auto &w) { pressButton(w.cmdDeleteRoom); }},
-        {"Save under Save's question", false, [&](auto &w) { pressButton(w.Command2); }},
+        {"Delete Room under Save's question", false,
+         [](auto &w) { pressAsAReader(w.cmdDeleteRoom); }},
+        {"Save under Save's question", false, [](auto &w) { pressAsAReader(w.Command2); }},
         {"File > Open under Save's question", false, pressOpenEntry},
-        {"Save under Open's question", true, [&](auto &w) { pressButton(w.Command2); }},
+        {"Save under Open's question", true, [](auto &w) { pressAsAReader(w.Command2); }},
         {"File > Open under Open's question", true, pressOpenEntry},
     };
     for (const auto &r : rows) {

@@ -71,7 +71,6 @@ Plan randomPlan(QRandomGenerator &random, int elements)
     return plan;
 }
 
-
 // Whether any two rooms of the plan meet, looking at every pair.
 bool anyRoomsMeetOfAll(const Plan &plan)
 {
@@ -171,16 +170,23 @@ TEST(PlanIndex, TheWholePlanIsJudgedAsALookAtEveryPairJudgesIt)
             const PlanElement was = plan.at(k);
             const PlanElement &other = plan.at(1 + static_cast<int>(random.bounded(rooms)));
             switch (m % 4) {
-            case 0: plan.setPosition(k, other.left, other.top); break;
-            case 1: plan.setPosition(k, other.left, other.top + other.height / 2); break;
-            case 2: plan.setPosition(k, other.left + other.width, other.top); break;
+            case 0:
+                plan.setPosition(k, other.left, other.top);
+                break;
+            case 1:
+                plan.setPosition(k, other.left, other.top + other.height / 2);
+                break;
+            case 2:
+                plan.setPosition(k, other.left + other.width, other.top);
+                break;
             default:
                 plan.setPosition(k, (static_cast<int>(random.bounded(500)) - 60) * 15.0,
                                  (static_cast<int>(random.bounded(500)) - 60) * 15.0);
                 break;
             }
             const bool expected = anyRoomsMeetOfAll(plan);
-            ASSERT_EQ(planHasOverlappingRooms(plan), expected) << "seed " << r.seed << " move " << m;
+            ASSERT_EQ(planHasOverlappingRooms(plan), expected)
+                << "seed " << r.seed << " move " << m;
             meets += expected;
             plan.setPosition(k, was.left, was.top);
         }

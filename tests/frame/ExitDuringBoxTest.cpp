@@ -6,6 +6,7 @@
 // behind the box and does nothing: the box is answered and every window
 // stays.
 
+#include "ReaderPress.h"
 #include "ToolWindowFixture.h"
 
 #include "charts/bazi/frmFengShuiFourPillar.h"
@@ -16,13 +17,11 @@
 #include "platform/ModalLoops.h"
 #include "platform/QtServices.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QDialog>
 #include <QFile>
-#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -145,26 +144,6 @@ namespace {
 
 class CommandsBehindABoxTest : public ToolWindowTest {};
 
-// Presses a control as a screen reader's "activate" does; a button's click
-// comes a tenth of a second later, from inside whatever box is open.
-void pressAsAReader(QAccessibleInterface *control)
-{
-    ASSERT_TRUE(control && control->actionInterface());
-    control->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QTest::qWait(150);
-}
-
-QAccessibleInterface *menuEntry(QWidget *window, const char *menu, const QString &entry)
-{
-    QAccessibleInterface *m = QAccessible::queryAccessibleInterface(
-        window->findChild<QMenu *>(QString::fromLatin1(menu)));
-    for (int i = 0; m && i < m->childCount(); ++i) {
-        if (m->child(i)->text(QAccessible::Name) == entry)
-            return m->child(i);
-    }
-    return nullptr;
-}
-
 } // namespace
 
 // While a box is open, no command of a window behind it runs, whatever the
@@ -182,8 +161,7 @@ TEST_F(CommandsBehindABoxTest, OnlyTheWindowInFrontTakesCommands)
         std::function<void()> press;
         std::function<bool()> wrong; // what the press must not have done
     } rows[] = {
-        {"a tool button", nullptr,
-         [&] { pressAsAReader(QAccessible::queryAccessibleInterface(mainButton(0))); },
+        {"a tool button", nullptr, [&] { pressAsAReader(mainButton(0)); },
          [] { return isLoaded<kua::frmMainFengShuiKuaNumber>(); }},
         {"a tool caption", nullptr,
          [&] {
@@ -198,14 +176,15 @@ TEST_F(CommandsBehindABoxTest, OnlyTheWindowInFrontTakesCommands)
          [&] { pressAsAReader(menuEntry(mdi, "mnuFile", QStringLiteral("Exit"))); },
          [] { return isLoaded<frmNagScreen2>(); }},
         {"the main window's button behind About", &form<frmAbout>(),
-         [&] { mainButton(1)->click(); },
-         [] { return isLoaded<loshu::frmMainFengShuiLoShu>(); }},
+         [&] { mainButton(1)->click(); }, [] { return isLoaded<loshu::frmMainFengShuiLoShu>(); }},
         // Neither done nor left ticked as if it had been.
         {"the closing screen's check box", nullptr,
          [] { form<frmNagScreen2>().findChild<QCheckBox *>(QStringLiteral("Check1"))->click(); },
          [&] {
              return !fakes.urlOpener->opened.isEmpty() ||
-                    form<frmNagScreen2>().findChild<QCheckBox *>(QStringLiteral("Check1"))->isChecked();
+                    form<frmNagScreen2>()
+                        .findChild<QCheckBox *>(QStringLiteral("Check1"))
+                        ->isChecked();
          }},
         // A tab is no command: its frame follows it.
         {"a tab of the Ba Zi result", nullptr,
