@@ -89,7 +89,9 @@ frmNagScreen2::frmNagScreen2() : Form(QString::fromLatin1(kName), FormKind::TopL
     setForeground(Check1, Qt::blue);
     Check1->setCursor(Qt::PointingHandCursor);
     Check1->setGeometry(twips::rect(30, 2040, 7185, 555));
-    connectCommand(Check1, &QCheckBox::clicked, this, [this] { Check1_Click(); });
+    // Its click is any change of its tick, by the mouse, the keyboard or a
+    // screen reader's Toggle, and its handler's own unticking too.
+    connectCommand(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
 
     cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));

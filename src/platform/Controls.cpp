@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QShortcutEvent>
+#include <QSignalBlocker>
 
 namespace tessavo {
 
@@ -278,8 +279,10 @@ void runCommand(QObject *control, const std::function<void()> &command)
         command();
         return;
     }
-    if (auto *box = qobject_cast<QCheckBox *>(control))
+    if (auto *box = qobject_cast<QCheckBox *>(control)) {
+        const QSignalBlocker quiet(box);
         box->toggle();
+    }
 }
 
 void setVerdana(QWidget *widget, double points, bool bold)

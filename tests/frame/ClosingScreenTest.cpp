@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -299,8 +300,12 @@ TEST_F(ClosingScreenTest, LinksOpenTheirPages)
     EXPECT_FALSE(check->isChecked());
     check->click();
     EXPECT_FALSE(check->isChecked());
+    // A screen reader ticks it by its Toggle, which is no click.
+    QAccessible::queryAccessibleInterface(check)->actionInterface()->doAction(
+        QAccessibleActionInterface::toggleAction());
+    EXPECT_FALSE(check->isChecked());
     const QString home = kSiteAddress + kPagePath + QStringLiteral("home-page");
-    EXPECT_EQ(fakes.urlOpener->opened, QStringList({home, home}));
+    EXPECT_EQ(fakes.urlOpener->opened, QStringList({home, home, home}));
 
     fakes.urlOpener->opened.clear();
     auto *link = box<Label>("lblGoToHome");
