@@ -346,6 +346,11 @@ std::unique_ptr<SaveAsDialog> makeQtSaveAsDialog()
     return std::make_unique<QtSaveAsDialog>();
 }
 
+std::unique_ptr<ModalRunner> makeQtModalRunner()
+{
+    return std::make_unique<QtModalRunner>();
+}
+
 void installQtServices()
 {
     auto &s = services();
@@ -361,7 +366,7 @@ void installQtServices()
     s.programFolder = std::make_unique<QtProgramFolder>();
     s.screen = std::make_unique<QtScreenInfo>();
     s.windowFlags = std::make_unique<QtWindowFlags>();
-    s.modalRunner = std::make_unique<QtModalRunner>();
+    s.modalRunner = makeQtModalRunner();
 }
 
 } // namespace tessavo

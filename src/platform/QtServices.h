@@ -21,10 +21,11 @@ makeQtPrinterService(std::function<std::unique_ptr<QPrinter>()> makePrinter);
 // The desktop's own clipboard, for tests that need a real paste.
 std::unique_ptr<ClipboardService> makeQtClipboard();
 
-// The desktop's message box and Save As dialog, for tests that need a real
-// modal loop.
+// The desktop's message box, Save As dialog and modal runner, for tests that
+// need a real modal loop.
 std::unique_ptr<MessageBoxService> makeQtMessageBox();
 std::unique_ptr<SaveAsDialog> makeQtSaveAsDialog();
+std::unique_ptr<ModalRunner> makeQtModalRunner();
 
 // The message box text as the desktop shows it: a lone carriage return is a
 // line break.

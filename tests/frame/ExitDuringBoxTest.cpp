@@ -10,19 +10,26 @@
 #include "ToolWindowFixture.h"
 
 #include "charts/bazi/frmFengShuiFourPillar.h"
+#include "charts/bazi/frmSaveFengShuiBaZi.h"
+#include "charts/flyingstar/frmMainFengShuiFlyingStar.h"
 #include "charts/kua/frmMainFengShuiKuaNumber.h"
 #include "charts/loshu/frmMainFengShuiLoShu.h"
+#include "floorplan/BaguaCalc.h"
+#include "floorplan/frmDisplay.h"
+#include "floorplan/frmMainFengShuiBagua.h"
+#include "floorplan/frmRoomAnalysis.h"
 #include "frame/frmAbout.h"
 #include "frame/frmNagScreen2.h"
 #include "platform/ModalLoops.h"
 #include "platform/QtServices.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
-#include <QCheckBox>
-#include <QGroupBox>
 #include <QDialog>
 #include <QFile>
+#include <QGroupBox>
+#include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -36,7 +43,8 @@ using namespace tessavo::test;
 
 namespace {
 
-class ExitDuringBoxTest : public ToolWindowTest {
+// The floor-plan tool opens: it finds its companion file.
+class BoxTest : public ToolWindowTest {
 protected:
     void SetUp() override
     {
@@ -45,11 +53,19 @@ protected:
         fakes.programFolder->folder = folder.path();
         QFile companion(folder.filePath(QStringLiteral("Bmp2Jpeg.dll")));
         ASSERT_TRUE(companion.open(QIODevice::WriteOnly));
-        // The real box, with its own modal loop; the other services stay fakes.
-        services().messageBox = makeQtMessageBox();
     }
 
     QTemporaryDir folder;
+};
+
+class ExitDuringBoxTest : public BoxTest {
+protected:
+    void SetUp() override
+    {
+        BoxTest::SetUp();
+        // The real box, with its own modal loop; the other services stay fakes.
+        services().messageBox = makeQtMessageBox();
+    }
 };
 
 } // namespace
@@ -143,7 +159,7 @@ TEST_F(ExitDuringBoxTest, ExitWhileACommandOpensItsBox)
 
 namespace {
 
-class CommandsBehindABoxTest : public ToolWindowTest {};
+class CommandsBehindABoxTest : public BoxTest {};
 
 } // namespace
 
@@ -156,11 +172,31 @@ TEST_F(CommandsBehindABoxTest, OnlyTheWindowInFrontTakesCommands)
     const auto mainButton = [this](int i) {
         return mdi->findChild<QPushButton *>(arrayName(QStringLiteral("cmdCallMainForm"), i));
     };
+    // Windows of the tools whose commands the rows press, open before any
+    // box; none of them is one an earlier row must not open. The rows find
+    // them by name: a row that fails may have unloaded them.
+    using floorplan::frmDisplay, floorplan::frmMainFengShuiBagua, floorplan::frmRoomAnalysis;
+    mdi->cmdCallMainForm_Click(4);
+    form<frmMainFengShuiBagua>().lstRoom->setEnabled(true); // as Select Room leaves it
+    floorplan::ChartBox chartBox;
+    chartBox.ChartWidth = chartBox.ChartHeight = 900;
+    form<frmDisplay>().layBaguaChart(chartBox);
+    form<frmRoomAnalysis>();
+    form<bazi::frmSaveFengShuiBaZi>();
+    form<flyingstar::frmMainFengShuiFlyingStar>();
+    const auto closingScreen = [](const char *name) {
+        return form<frmNagScreen2>().findChild<QAbstractButton *>(QString::fromLatin1(name));
+    };
+    const auto checkBoxWrong = [&] {
+        return !fakes.urlOpener->opened.isEmpty() || closingScreen("Check1")->isChecked();
+    };
     const struct {
         const char *what;
         Form *inFront; // shown modally; none: a message box
         std::function<void()> press;
         std::function<bool()> wrong; // what the press must not have done
+        // Opens the box the press is made under; none: a box of its own.
+        std::function<void()> underBox = {};
     } rows[] = {
         {"a tool button", nullptr, [&] { pressAsAReader(mainButton(0)); },
          [] { return isLoaded<kua::frmMainFengShuiKuaNumber>(); }},
@@ -178,20 +214,50 @@ TEST_F(CommandsBehindABoxTest, OnlyTheWindowInFrontTakesCommands)
          [] { return isLoaded<frmNagScreen2>(); }},
         {"the main window's button behind About", &form<frmAbout>(),
          [&] { mainButton(1)->click(); }, [] { return isLoaded<loshu::frmMainFengShuiLoShu>(); }},
-        // Neither done nor left ticked as if it had been.
-        {"the closing screen's check box", nullptr,
-         [] {
-             auto *check = form<frmNagScreen2>().findChild<QCheckBox *>(QStringLiteral("Check1"));
-             check->click();
-             QAccessible::queryAccessibleInterface(check)->actionInterface()->doAction(
-                 QAccessibleActionInterface::toggleAction());
-         },
+        // Neither done nor left ticked as if it had been; one row a route,
+        // since a second press would undo a tick the first one left.
+        {"a click on the closing screen's check box", nullptr,
+         [&] { closingScreen("Check1")->click(); }, checkBoxWrong},
+        {"a reader's Toggle of the closing screen's check box", nullptr,
          [&] {
-             return !fakes.urlOpener->opened.isEmpty() ||
-                    form<frmNagScreen2>()
-                        .findChild<QCheckBox *>(QStringLiteral("Check1"))
-                        ->isChecked();
-         }},
+             QAccessible::queryAccessibleInterface(closingScreen("Check1"))
+                 ->actionInterface()
+                 ->doAction(QAccessibleActionInterface::toggleAction());
+         },
+         checkBoxWrong},
+        {"the closing screen's Exit under its own refusal", nullptr,
+         [&] {
+             try {
+                 closingScreen("cmdClose")->click();
+             } catch (const ProcessEnded &) {
+                 // Counted in the ends: the row fails rather than the run.
+             }
+         },
+         [&] { return fakes.processEnd->ends > 0; }, [&] { closingScreen("cmdSubmit")->click(); }},
+        // Its refusal of the empty name would be a second box.
+        {"a tool's Proceed", nullptr,
+         [] { pressAsAReader(form<flyingstar::frmMainFengShuiFlyingStar>().cmdNext); }, nullptr},
+        {"the main window's link label", nullptr,
+         [&] {
+             QTest::mouseClick(mdi->findChild<Label *>(QStringLiteral("lblCobrand")),
+                               Qt::LeftButton);
+         },
+         [&] { return !fakes.urlOpener->opened.isEmpty(); }},
+        {"a report's Save", nullptr,
+         [] { pressAsAReader(form<bazi::frmSaveFengShuiBaZi>().cmdSave); },
+         [&] { return !fakes.saveAs->requests.isEmpty(); }},
+        {"a part of the Bagua chart", nullptr,
+         [] { QTest::mouseClick(form<frmDisplay>().lblBaguaPart[0], Qt::LeftButton); },
+         [] { return form<frmRoomAnalysis>().Visible(); }},
+        {"the part report's OK", nullptr, [] { pressAsAReader(form<frmRoomAnalysis>().cmdOk); },
+         [] { return !isLoaded<frmRoomAnalysis>(); }},
+        {"an entry of the room list", nullptr,
+         [] {
+             QListWidget *list = form<frmMainFengShuiBagua>().lstRoom;
+             QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                               list->visualItemRect(list->item(0)).center());
+         },
+         [] { return !form<frmMainFengShuiBagua>().txtAddRoomName->text().isEmpty(); }},
         // A tab is no command: its frame follows it.
         {"a tab of the Ba Zi result", nullptr,
          [] { form<bazi::frmFengShuiFourPillar>().TS->setCurrentIndex(1); },
@@ -199,22 +265,41 @@ TEST_F(CommandsBehindABoxTest, OnlyTheWindowInFrontTakesCommands)
     };
     for (const auto &r : rows) {
         SCOPED_TRACE(r.what);
+        const qsizetype boxes = fakes.messageBox->shown.size();
         if (r.inFront) {
             const ModalScope about(r.inFront);
             r.press();
         } else {
             fakes.messageBox->whileOpen = [&](const QString &) { r.press(); };
-            MsgBox(QStringLiteral("A box"));
+            if (r.underBox)
+                r.underBox();
+            else
+                MsgBox(QStringLiteral("A box"));
             fakes.messageBox->whileOpen = nullptr;
         }
-        EXPECT_FALSE(r.wrong());
-        EXPECT_TRUE(isLoaded<MDI>());
+        if (r.wrong) {
+            EXPECT_FALSE(r.wrong());
+        }
+        // No second box opened under the first.
+        EXPECT_EQ(fakes.messageBox->shown.size(), boxes + (r.inFront ? 0 : 1));
+        // A row that ended the program leaves no window for the next.
+        ASSERT_TRUE(isLoaded<MDI>());
     }
-    // About's own OK works while About is in front.
+    // About's own OK works while About is in front, in the desktop's own
+    // modal loop: a click on it ends the loop.
+    services().modalRunner = makeQtModalRunner();
     frmAbout &about = form<frmAbout>();
-    {
-        const ModalScope inFront(&about);
-        about.findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
-    }
+    const QPointer<QPushButton> ok = about.findChild<QPushButton *>(QStringLiteral("cmdOK"));
+    QTimer::singleShot(0, ok, [ok] { QTest::mouseClick(ok, Qt::LeftButton); });
+    bool rescued = false;
+    QTimer rescue;
+    rescue.setSingleShot(true);
+    QObject::connect(&rescue, &QTimer::timeout, &about, [&] {
+        rescued = true;
+        about.Hide();
+    });
+    rescue.start(2000);
+    about.ShowModal();
+    EXPECT_FALSE(rescued);
     EXPECT_FALSE(isLoaded<frmAbout>());
 }

@@ -18,7 +18,6 @@
 #include <QWidget>
 
 #include <functional>
-#include <memory>
 
 using namespace tessavo;
 using namespace tessavo::test;
@@ -59,17 +58,6 @@ private:
     bool m_rescued = false;
 };
 
-// The desktop's modal runner, which comes only with all of the desktop's
-// services, the end of the process among them.
-std::unique_ptr<ModalRunner> qtModalRunner()
-{
-    Services kept = std::move(services());
-    installQtServices();
-    std::unique_ptr<ModalRunner> runner = std::move(services().modalRunner);
-    services() = std::move(kept);
-    return runner;
-}
-
 class ModalDialogTest : public UiTest {
 protected:
     void SetUp() override
@@ -77,7 +65,7 @@ protected:
         UiTest::SetUp();
         services().messageBox = makeQtMessageBox();
         services().saveAs = makeQtSaveAsDialog();
-        services().modalRunner = qtModalRunner();
+        services().modalRunner = makeQtModalRunner();
         window = new QWidget;
         window->setWindowTitle(QStringLiteral("owner"));
         window->resize(400, 300);

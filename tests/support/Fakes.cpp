@@ -2,6 +2,7 @@
 
 #include "platform/ModalLoops.h"
 
+#include <QScopeGuard>
 #include <QTextDocument>
 
 namespace tessavo::test {
@@ -12,7 +13,10 @@ MsgAnswer FakeMessageBox::show(const QString &text, MsgButtons buttons, MsgIcon 
     // A box is a modal window: what a modal window cuts off, this does too.
     const ModalScope box;
     shown.append({text, buttons, icon, title});
-    if (whileOpen)
+    constexpr int kDeepest = 4;
+    ++m_open;
+    const auto closed = qScopeGuard([this] { --m_open; });
+    if (whileOpen && m_open <= kDeepest)
         whileOpen(text);
     if (!answers.empty()) {
         const MsgAnswer a = answers.front();

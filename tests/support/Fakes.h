@@ -30,9 +30,14 @@ public:
     QList<ShownMessage> shown;
     std::deque<MsgAnswer> answers; // scripted; when empty, Ok or Yes
     // Runs while the box is open, before it is answered: what a user or a
-    // timer could do meanwhile.
+    // timer could do meanwhile. A box opened meanwhile runs it too, but only
+    // a few boxes deep: a press that wrongly opens a box would press again
+    // in it, and the test is to see the boxes, not to recurse without end.
     std::function<void(const QString &text)> whileOpen;
     QStringList texts() const;
+
+private:
+    int m_open = 0; // boxes open now, this one among them
 };
 
 class FakeUrlOpener : public UrlOpener {
