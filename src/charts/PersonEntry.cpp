@@ -2,10 +2,10 @@
 
 #include "frame/WindowParts.h"
 #include "platform/Controls.h"
+#include "platform/OptionGroup.h"
 #include "platform/Text.h"
 #include "platform/Twips.h"
 
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -42,10 +42,7 @@ void PersonEntry::setSexOptions(QObject *groupOwner, QRadioButton *male, QRadioB
 {
     m_male = male;
     m_female = female;
-    auto *group = new QButtonGroup(groupOwner);
-    group->setExclusive(true);
-    group->addButton(male, 0);
-    group->addButton(female, 1);
+    new OptionGroup({male, female}, groupOwner);
 }
 
 bool PersonEntry::validate() const

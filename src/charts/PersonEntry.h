@@ -47,8 +47,9 @@ public:
     PersonEntry(const PersonEntry &) = delete;
     PersonEntry &operator=(const PersonEntry &) = delete;
 
-    // Groups the two options (owned by groupOwner) so that one excludes the
-    // other. A window without them has no sex check.
+    // Groups the two options (owned by groupOwner), Male first, so that one
+    // excludes the other and the keyboard works them as one control
+    // (OptionGroup). A window without them has no sex check.
     void setSexOptions(QObject *groupOwner, QRadioButton *male, QRadioButton *female);
     void setSexCheck(const SexCheck &check) { m_sexCheck = check; }
 

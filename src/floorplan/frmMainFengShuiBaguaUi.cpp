@@ -3,10 +3,10 @@
 #include "frame/WindowParts.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "platform/OptionGroup.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -170,7 +170,6 @@ void setupFacingDialog(FacingDialog &d, const FacingNames &n, QWidget *parent)
     // Every dialog frame lies on the same spot below the room buttons.
     d.facingFrame =
         makeFrame(latin(n.facingFrame), latin(n.facingCaption), parent, 120, 4200, 4935, 855);
-    auto *group = new QButtonGroup(d.facingFrame);
     const struct {
         QRadioButton *&option;
         const char *name;
@@ -189,8 +188,8 @@ void setupFacingDialog(FacingDialog &d, const FacingNames &n, QWidget *parent)
         o.option->setObjectName(latin(o.name));
         o.option->setGeometry(twips::rect(o.left, o.top, 1000, 255));
         o.option->setToolTip(latin(o.tip));
-        group->addButton(o.option);
     }
+    new OptionGroup({d.optSouth, d.optEast, d.optWest, d.optNorth}, d.facingFrame);
     d.optSouth->setChecked(true);
     d.directionOk =
         makeButton(latin(n.directionOk), QStringLiteral("&OK"), d.facingFrame, 2760, 300, 975, 375);

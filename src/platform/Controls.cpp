@@ -76,7 +76,22 @@ void PictureBox::mouseMoveEvent(QMouseEvent *event)
     emit MouseMove();
 }
 
-MultiLineTextBox::MultiLineTextBox(QWidget *parent) : QPlainTextEdit(parent) {}
+MultiLineTextBox::MultiLineTextBox(QWidget *parent) : QPlainTextEdit(parent)
+{
+    // A tab typed by Tab went into what the program saves and sends, and
+    // kept a keyboard user inside the box.
+    setTabChangesFocus(true);
+}
+
+void MultiLineTextBox::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Tab && event->modifiers() == Qt::ControlModifier && !isReadOnly()) {
+        insertPlainText(QStringLiteral("\t"));
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
 
 void MultiLineTextBox::insertFromMimeData(const QMimeData *source)
 {

@@ -55,16 +55,20 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 };
 
-// A multi-line text box. A paste of clipboard data that holds no format at
-// all (what X11 offers once the clipboard or selection has been emptied, as
-// the clipboard guard does) pastes nothing: the toolkit's own paste reads
-// the first format without looking and fails on it.
+// A multi-line text box. Tab and Shift+Tab move on to the next or previous
+// control, as from any other box, and leave the text alone; Ctrl+Tab types
+// a tab, where it reaches the box (inside the main window Ctrl+Tab goes to
+// the next child window instead). A paste of clipboard data that holds no
+// format at all (what X11 offers once the clipboard or selection has been
+// emptied, as the clipboard guard does) pastes nothing: the toolkit's own
+// paste reads the first format without looking and fails on it.
 class MultiLineTextBox : public QPlainTextEdit {
     Q_OBJECT
 public:
     explicit MultiLineTextBox(QWidget *parent = nullptr);
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
 };
 

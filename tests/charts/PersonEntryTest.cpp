@@ -2,6 +2,8 @@
 
 #include "Fakes.h"
 #include "QtPrinters.h"
+#include "OptionKeys.h"
+#include "ToolWindowFixture.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -108,4 +110,66 @@ TEST(PersonEntryTest, EntriesAreReadWithoutTheirBlanks)
     EXPECT_EQ(entry.name(), "Ann Lee\t");
     EXPECT_EQ(QStringList({entry.day(), entry.month(), entry.year()}),
               QStringList({"12", "February", "1990"}));
+}
+
+namespace {
+
+class PersonEntryWindowTest : public test::ToolWindowTest {
+protected:
+    void SetUp() override
+    {
+        ToolWindowTest::SetUp();
+        showMainWindow();
+    }
+};
+
+} // namespace
+
+// The sex options of the Kua number, Lo Shu and Ba Zi input windows, by keys.
+TEST_F(PersonEntryWindowTest, ArrowsChooseAnOptionAndTabEntersOnTheChosenOne)
+{
+    struct Tool {
+        const char *window;
+        int button; // of the main window
+    };
+    const Tool kua{"frmMainFengShuiKuaNumber", 0}, loShu{"frmMainFengShuiLoShu", 1},
+        baZi{"frmMainFengShuiBaZi", 3};
+    const struct {
+        const char *what;
+        Tool tool;
+        const char *chosen; // before the keys; nullptr: as the window loads
+        const char *from;   // the focus before the keys
+        const char *keys;
+        const char *focus;       // after the keys
+        const char *chosenAfter; // empty: none
+        bool behindBox = false;
+    } rows[] = {
+        {"Right, none chosen", kua, nullptr, "optSex(0)", "Right", "optSex(1)", "optSex(1)"},
+        {"Left wraps round", kua, nullptr, "optSex(0)", "Left", "optSex(1)", "optSex(1)"},
+        {"Shift+Tab, none chosen: the first", kua, nullptr, "cmdProceed", "Shift+Tab", "optSex(0)",
+         ""},
+        {"Tab off an option not chosen, Shift+Tab back: the chosen", kua, "optSex(0)", "optSex(1)",
+         "Tab, Shift+Tab", "optSex(0)", "optSex(0)"},
+        {"Up: the previous", loShu, "optSex(1)", "optSex(1)", "Up", "optSex(0)", "optSex(0)"},
+        {"Tab: the chosen", loShu, "optSex(1)", "cboYear", "Tab", "optSex(1)", "optSex(1)"},
+        {"Tab: the chosen at load", baZi, nullptr, "Command1", "Tab", "optMale", "optMale"},
+        {"Down", baZi, nullptr, "optMale", "Down", "optFemale", "optFemale"},
+        {"Right behind a box", baZi, nullptr, "optMale", "Right", "optMale", "optMale", true},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(std::string(row.tool.window) + ": " + row.what);
+        mdi->cmdCallMainForm_Click(row.tool.button);
+        test::flushDeletes();
+        QWidget *w = FormRegistry::instance().find(QString::fromLatin1(row.tool.window));
+        ASSERT_NE(w, nullptr);
+        const auto control = [w](const char *name) {
+            return w->findChild<QWidget *>(QString::fromLatin1(name));
+        };
+        if (row.chosen)
+            qobject_cast<QRadioButton *>(control(row.chosen))->setChecked(true);
+        const test::OptionKeysSeen seen =
+            test::pressOptionKeys(w, control(row.from), row.keys, row.behindBox);
+        EXPECT_EQ(seen.focus, row.focus);
+        EXPECT_EQ(seen.chosen, row.chosenAfter);
+    }
 }

@@ -1,4 +1,5 @@
 #include "BaguaEditorFixture.h"
+#include "OptionKeys.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -101,6 +102,42 @@ TEST_F(EntranceDoorTest, FacingPicksTheSizeBoxAndTheSizeMakesTheEntrance)
         EXPECT_EQ(modGreatFengShui().MainEntranceIndex, n);
         EXPECT_TRUE(d.sizeFrame->isHidden());
         EXPECT_TRUE(d.widthBox->text().isEmpty() && d.lengthBox->text().isEmpty());
+        mdi->cmdCallMainForm_Click(-1);
+        flushDeletes();
+    }
+}
+
+// The facing options by keys: the arrows go South, East, West, North, as
+// they stand in the frame.
+TEST_F(EntranceDoorTest, ArrowsChooseAFacingAndTabEntersOnTheChosenOne)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowActive(mdi));
+    const struct {
+        const char *what;
+        const char *chosen; // before the keys; nullptr: as the window loads
+        const char *from;   // the focus before the keys
+        const char *keys;
+        const char *focus; // after the keys, and chosen
+    } rows[] = {
+        {"Down: the next", nullptr, "OptMESouth", "Down", "optMEEast"},
+        {"Up from the first wraps round", nullptr, "OptMESouth", "Up", "optMENorth"},
+        {"Right from the last wraps round", "optMENorth", "optMENorth", "Right", "OptMESouth"},
+        {"Shift+Tab from OK: the chosen", nullptr, "cmdMEDirectionOk", "Shift+Tab", "OptMESouth"},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.what);
+        auto &w = roomSelected();
+        w.cmdFrontEntrence_Click();
+        QWidget *frame = w.mainEntranceDialog().facingFrame;
+        ASSERT_FALSE(frame->isHidden());
+        const auto control = [frame](const char *name) {
+            return frame->findChild<QWidget *>(QString::fromLatin1(name));
+        };
+        if (r.chosen)
+            qobject_cast<QRadioButton *>(control(r.chosen))->setChecked(true);
+        const OptionKeysSeen seen = pressOptionKeys(frame, control(r.from), r.keys);
+        EXPECT_EQ(seen.focus, r.focus);
+        EXPECT_EQ(seen.chosen, r.focus);
         mdi->cmdCallMainForm_Click(-1);
         flushDeletes();
     }

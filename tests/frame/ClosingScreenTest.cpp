@@ -265,6 +265,37 @@ TEST_F(ClosingScreenTest, RealFocusMovesRunTheHandlers)
     EXPECT_TRUE(box("txtEmail")->hasFocus());
 }
 
+// By keys alone: Tab goes through every control in order, the unseen message
+// box among them, and the message goes out as it was.
+TEST_F(ClosingScreenTest, TabReachesEveryControlAndLeavesTheMessageAsItWas)
+{
+    w->Show();
+    QApplication::setActiveWindow(w);
+    if (!QTest::qWaitForWindowActive(w))
+        GTEST_SKIP() << "the platform gives no window focus";
+    const struct {
+        const char *focus; // after a Tab
+        const char *typed; // there
+    } stops[] = {
+        {"cmdClose", ""},   {"txtName", "Ann"},       {"txtEmail", "a@b.com"},
+        {"txtMessage", ""}, {"txtFriendName", "Bob"}, {"txtFriendEmail", "c@d.com"},
+        {"cmdSubmit", ""},
+    };
+    box<QCheckBox>("Check1")->setFocus();
+    for (const auto &stop : stops) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        ASSERT_EQ(QApplication::focusWidget()->objectName(), stop.focus);
+        QTest::keyClicks(QApplication::focusWidget(), stop.typed);
+    }
+    EXPECT_EQ(messageText(), QStringLiteral("Your Message\n"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    ASSERT_EQ(fakes.urlOpener->opened.size(), 1);
+    EXPECT_TRUE(fakes.urlOpener->opened[0].contains(
+        QStringLiteral("&taf3=Your%20Message%0D%0A&taf4=Bob&taf5=c%40d.com&")))
+        << fakes.urlOpener->opened[0].toStdString();
+}
+
 TEST_F(ClosingScreenTest, AddressBoxesRefuseSpaces)
 {
     for (const char *name : {"txtEmail", "txtFriendEmail"}) {

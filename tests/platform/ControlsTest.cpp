@@ -17,6 +17,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <vector>
+
 using namespace tessavo;
 using tessavo::test::holdKey;
 
@@ -81,6 +83,51 @@ TEST(MultiLineTextBox, PastesTextAndNothingFromAClipboardThatHoldsNothing)
     test::RealClipboard::put(QStringLiteral(" pasted"));
     test::RealClipboard::pressPaste(&box);
     EXPECT_EQ(box.toPlainText(), "typed pasted");
+}
+
+TEST(MultiLineTextBox, TabMovesOnAndCtrlTabTypesATab)
+{
+    struct Key {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char *focus; // after the key
+    };
+    struct Row {
+        const char *what;
+        std::vector<Key> keys;
+        const char *text; // of the box afterwards
+    };
+    const Row rows[] = {
+        {"Tab to the next, Shift+Tab back",
+         {{Qt::Key_Tab, Qt::NoModifier, "after"},
+          {Qt::Key_Backtab, Qt::ShiftModifier, "box"},
+          {Qt::Key_Backtab, Qt::ShiftModifier, "before"}},
+         "ab"},
+        {"Ctrl+Tab types", {{Qt::Key_Tab, Qt::ControlModifier, "box"}}, "ab\t"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.what);
+        QWidget window;
+        auto *before = new QLineEdit(&window);
+        before->setObjectName("before");
+        auto *box = new MultiLineTextBox(&window);
+        box->setObjectName("box");
+        box->move(0, 30);
+        auto *after = new QLineEdit(&window);
+        after->setObjectName("after");
+        after->move(0, 200);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        box->setPlainText("ab");
+        box->moveCursor(QTextCursor::End);
+        box->setFocus();
+        for (const Key &key : row.keys) {
+            QTest::keyClick(QApplication::focusWidget(), key.key, key.modifiers);
+            ASSERT_NE(QApplication::focusWidget(), nullptr);
+            EXPECT_EQ(QApplication::focusWidget()->objectName(), key.focus);
+        }
+        EXPECT_EQ(box->toPlainText(), row.text);
+    }
 }
 
 TEST(EnterPressesButtons, EnterOnAFocusedButtonPressesItOnce)

@@ -64,10 +64,11 @@ TEST_F(BaZiResultWindowTest, TabsPagesAndTheUnseenSummary)
     EXPECT_EQ(w.lblYear[0]->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_EQ(w.findChild<QLabel *>("lblLabel(1)")->buddy(), w.txtDay);
 
-    // It opens on the year; each tab shows its own pillar's page only.
+    // It opens on the year; each tab shows its own pillar's page only, and
+    // Tab goes on from its interpretation to Save, typing nothing.
     const QStringList tabs = {"The Year Pillar", "The Month Pillar", "The Day Pillar",
                               "The Hour Pillar"};
-    const QPlainTextEdit *boxes[] = {w.txtYear, w.txtMonth, w.txtDay, w.txtHour};
+    QPlainTextEdit *boxes[] = {w.txtYear, w.txtMonth, w.txtDay, w.txtHour};
     for (int tab : {0, 3, 1, 2, 0}) {
         if (w.TS->currentIndex() != tab)
             clickTab(w, tab);
@@ -76,8 +77,15 @@ TEST_F(BaZiResultWindowTest, TabsPagesAndTheUnseenSummary)
             EXPECT_EQ(w.fraSubject[static_cast<std::size_t>(i)]->isVisible(), i == 3 - tab)
                 << "tab " << tab << " frame " << i;
         EXPECT_TRUE(boxes[tab]->isVisible()) << tab;
+        const QString text = boxes[tab]->toPlainText();
+        boxes[tab]->setFocus();
+        QTest::keyClick(boxes[tab], Qt::Key_Tab);
+        EXPECT_TRUE(w.cmdSave->hasFocus()) << tab;
+        EXPECT_EQ(boxes[tab]->toPlainText(), text) << tab;
     }
-
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_TRUE(isLoaded<bazi::frmSaveFengShuiBaZi>());
+    EXPECT_FALSE(form<bazi::frmSaveFengShuiBaZi>().RTB->toPlainText().contains('\t'));
 }
 
 TEST_F(BaZiResultWindowTest, PagesShowLinesInterpretationsAndSummary)
