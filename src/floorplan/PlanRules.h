@@ -40,8 +40,10 @@ std::optional<int> firstOverlap(const Plan &plan, int k);
 // RoomsOverlap. True when an overlap is to be reported.
 bool overlapStep(const Plan &plan, int k, GreatFengShuiModule &module);
 
-// Whether entrance e lies inside element j, every bound inclusive; j's
-// edges are taken to whole twips.
+// Whether entrance e lies inside element j, every bound inclusive; the
+// edges of both are taken to whole twips alike, so an element lies inside
+// itself and an entrance on its room's edge inside the room at any
+// resolution.
 bool liesInside(const PlanElement &e, const PlanElement &j);
 
 // What Save and Generate Bagua Chart decide is read off the plan as it

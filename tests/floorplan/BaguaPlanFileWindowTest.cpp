@@ -19,12 +19,16 @@ namespace {
 class PlanFileWindowTest : public BaguaEditorTest {
 protected:
     // Plot 60 by 30; a room with a main entrance, a back entrance and a door
-    // at its top-left corner: a plan Save takes.
-    frmMainFengShuiBagua &savablePlan()
+    // at its top-left corner: a plan Save takes. The room lies at (795,
+    // 1605) twips, or where it was dragged to, in pixels.
+    frmMainFengShuiBagua &savablePlan(std::optional<QPoint> draggedTo = std::nullopt)
     {
         auto &w = openWithPlot("60", "30");
         room = addRoom(w, QStringLiteral("HALL"), "20", "10");
-        w.plan().setPosition(room, 795, 1605);
+        if (draggedTo)
+            drag(w, room, *draggedTo - w.txtRoom(room)->pos());
+        else
+            w.plan().setPosition(room, 795, 1605);
         click(w, room);
         w.cmdFrontEntrence_Click();
         w.cmdMEDirectionOk_Click();
@@ -321,6 +325,18 @@ TEST_F(PlanFileWindowTest, ASaveChecksThePlanOnTheScreenNotWhatAnEarlierPlanLeft
 TEST_F(PlanFileWindowTest, SaveAndGenerateJudgeTheRoomsOnTheScreen)
 {
     const QPoint intoHall(60, 110); // from the corner, pixels
+    // A pixel is a whole number of twips at 96 and 120 dpi, not at these;
+    // the entrances and the door made at the room's corner lie inside it
+    // all the same.
+    const auto madeAt = [this](double dpi) {
+        return [this, dpi](frmMainFengShuiBagua &) {
+            mdi->cmdCallMainForm_Click(-1);
+            flushDeletes();
+            modGreatFengShui() = {};
+            twips::setDpi(dpi);
+            savablePlan(QPoint(6, 7));
+        };
+    };
     const struct {
         const char *what;
         std::function<void(frmMainFengShuiBagua &)> act; // leaves an editor loaded
@@ -363,6 +379,9 @@ TEST_F(PlanFileWindowTest, SaveAndGenerateJudgeTheRoomsOnTheScreen)
              drag(w, addRoom(w, QStringLiteral("BIG"), "30", "20"), {0, 60});
          },
          true},
+        {"the plan made at 110 dpi, its room dragged to pixel (6, 7)", madeAt(110), false},
+        {"the same at 100 dpi", madeAt(100), false},
+        {"the same at 84 dpi", madeAt(84), false},
     };
     for (const auto &r : rows) {
         SCOPED_TRACE(r.what);
@@ -389,6 +408,7 @@ TEST_F(PlanFileWindowTest, SaveAndGenerateJudgeTheRoomsOnTheScreen)
         mdi->cmdCallMainForm_Click(-1);
         flushDeletes();
         modGreatFengShui() = {};
+        twips::setDpi(96);
     }
 }
 

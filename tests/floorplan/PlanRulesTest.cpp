@@ -1,4 +1,5 @@
 #include "floorplan/PlanRules.h"
+#include "platform/Twips.h"
 
 #include <gtest/gtest.h>
 
@@ -297,10 +298,18 @@ TEST(Containment, SaveTestLooksAtEveryOtherElement)
     const PlanElement hall = room(0, 0, 1605, 1200);
     const PlanElement inHall = box(kMainEntranceText, 0, 0, 795, 0);
     const PlanElement outside = box(kMainEntranceText, 3000, 0, 795, 0);
+    // At 110 dpi a pixel is 13.09 twips: the hall at pixel (6, 7), 49 by 20
+    // pixels. Its right edge, at pixel 55, falls on a boundary of the plan
+    // index's buckets, and adding its left and width in single precision
+    // puts it a hair before the boundary, in the bucket before.
+    const auto px = [](int pixels) { return static_cast<float>(pixels * 1440.0 / 110); };
+    const PlanElement hall110 = room(px(6), px(7), px(49), px(20));
+    const PlanElement inHall110 = box(kMainEntranceText, px(6), px(7), px(20), 0);
     const struct {
         const char *what;
         std::vector<PlanElement> elements;
         bool passes;
+        double dpi = 96;
     } rows[] = {
         {"no entrance on the plan", {hall}, true},
         {"inside a room", {hall, inHall}, true},
@@ -320,13 +329,24 @@ TEST(Containment, SaveTestLooksAtEveryOtherElement)
         {"a room named main entrance outside",
          {hall, inHall, box(QStringLiteral("main entrance"), 3000, 0, 795, 0)},
          true},
+        {"at 110 dpi, at its room's corner", {hall110, inHall110}, true, 110},
+        {"at 110 dpi, down the room's right edge, a bucket after the room",
+         {hall110, box(kMainEntranceText, px(55), px(7), 0, px(20))},
+         true,
+         110},
+        {"at 110 dpi, a room named main entrance outside",
+         {hall110, inHall110, box(QStringLiteral("main entrance"), px(200), 0, px(60), 0)},
+         true,
+         110},
     };
     for (const auto &r : rows) {
+        tessavo::twips::setDpi(r.dpi);
         Plan plan;
         for (const PlanElement &e : r.elements)
             addElement(plan, e.text, e.left, e.top, e.width, e.height);
         EXPECT_EQ(entranceInsideTest(plan, kMainEntranceText), r.passes) << r.what;
     }
+    tessavo::twips::setDpi(0);
 }
 
 TEST(PlanArray, IndicesStopAtTheSixteenBitLimit)
