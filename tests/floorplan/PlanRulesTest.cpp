@@ -23,6 +23,15 @@ PlanElement room(float left, float top, float width, float height)
     return box(QStringLiteral("ROOM"), left, top, width, height);
 }
 
+// Whether the plan of the two, made in this order, has rooms that overlap.
+bool planOfBoth(const PlanElement &first, const PlanElement &second)
+{
+    Plan plan;
+    for (const PlanElement *e : {&first, &second})
+        addElement(plan, e->text, e->left, e->top, e->width, e->height);
+    return planHasOverlappingRooms(plan);
+}
+
 } // namespace
 
 TEST(ElementKind, ToldByTheTextAlone)
@@ -91,11 +100,8 @@ TEST(Overlap, DroppedRoomAgainstRoomA)
         EXPECT_EQ(elementHits(r.dropped, a), r.hit) << r.what;
         EXPECT_EQ(roomsMeet(r.dropped, a), r.meet) << r.what;
         EXPECT_EQ(roomsMeet(a, r.dropped), r.meet) << r.what;
-        Plan plan;
-        addElement(plan, a.text, a.left, a.top, a.width, a.height);
-        addElement(plan, r.dropped.text, r.dropped.left, r.dropped.top, r.dropped.width,
-                   r.dropped.height);
-        EXPECT_EQ(planHasOverlappingRooms(plan), r.meet) << r.what;
+        EXPECT_EQ(planOfBoth(a, r.dropped), r.meet) << r.what;
+        EXPECT_EQ(planOfBoth(r.dropped, a), r.meet) << r.what << ", A made last";
     }
 }
 
@@ -126,6 +132,8 @@ TEST(Overlap, ElementsThatAreNeverHit)
         // Zero width or height: a retired element, a line-shaped entrance.
         {"a retired element", box(QStringLiteral("a"), 600, 600, 0, 0), false},
         {"a deleted room", box(QStringLiteral("HALL"), 600, 600, 0, 0), false},
+        {"a room of no width", box(QStringLiteral("HALL"), 600, 600, 0, 795), false},
+        {"a room of no height", box(QStringLiteral("HALL"), 600, 600, 795, 0), false},
         {"a line of an entrance", box(kMainEntranceText, 600, 600, 795, 0), false},
         // With both sizes above zero an entrance or a door is hit like a
         // room, but it is no room and never an overlap of the plan.
@@ -136,10 +144,8 @@ TEST(Overlap, ElementsThatAreNeverHit)
     for (const auto &r : rows) {
         EXPECT_EQ(elementHits(room(600, 600, 600, 600), r.inA), r.hit) << r.what;
         EXPECT_FALSE(roomsMeet(a, r.inA)) << r.what;
-        Plan plan;
-        addElement(plan, a.text, a.left, a.top, a.width, a.height);
-        addElement(plan, r.inA.text, r.inA.left, r.inA.top, r.inA.width, r.inA.height);
-        EXPECT_FALSE(planHasOverlappingRooms(plan)) << r.what;
+        EXPECT_FALSE(planOfBoth(a, r.inA)) << r.what;
+        EXPECT_FALSE(planOfBoth(r.inA, a)) << r.what << ", A made last";
     }
 }
 
