@@ -435,6 +435,8 @@ TEST_F(PlanFileWindowTest, NothingPressedBehindSavesOrOpensQuestionRuns)
          [](auto &w) { pressAsAReader(w.cmdDeleteRoom); }},
         {"Save under Save's question", false, [](auto &w) { pressAsAReader(w.Command2); }},
         {"File > Open under Save's question", false, pressOpenEntry},
+        {"a room chosen in the list under Save's question", false,
+         [](auto &w) { selectAsAReader(w.lstRoom, 1); }},
         {"Save under Open's question", true, [](auto &w) { pressAsAReader(w.Command2); }},
         {"File > Open under Open's question", true, pressOpenEntry},
     };
@@ -442,6 +444,7 @@ TEST_F(PlanFileWindowTest, NothingPressedBehindSavesOrOpensQuestionRuns)
         SCOPED_TRACE(r.what);
         QFile::remove(planPath());
         auto &w = savablePlan();
+        w.cmdDefaultRoom_Click(); // the list of rooms takes a choice
         if (r.underOpen) {
             w.Command2_Click();
             addRoom(w, QStringLiteral("NEW"), "5", "5");
@@ -457,6 +460,9 @@ TEST_F(PlanFileWindowTest, NothingPressedBehindSavesOrOpensQuestionRuns)
         fakes.messageBox->whileOpen = nullptr;
         EXPECT_EQ(asked, 1);
         EXPECT_EQ(planFile(), kSavedPlan);
+        // Nothing chosen in the list: a choice behind the box is put back.
+        EXPECT_TRUE(w.fraAddNewRoom->isHidden());
+        EXPECT_TRUE(w.lstRoom->selectedItems().isEmpty());
         if (r.underOpen) {
             EXPECT_EQ(messages(), QStringList{question});
             EXPECT_EQ(w.plan().upperBound(), 5);

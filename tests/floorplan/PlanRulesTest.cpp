@@ -305,9 +305,9 @@ TEST(Containment, SaveTestLooksAtEveryOtherElement)
     const PlanElement inHall = box(kMainEntranceText, 0, 0, 795, 0);
     const PlanElement outside = box(kMainEntranceText, 3000, 0, 795, 0);
     // At 110 dpi a pixel is 13.09 twips: the hall at pixel (6, 7), 49 by 20
-    // pixels. Its right edge, at pixel 55, falls on a boundary of the plan
-    // index's buckets, and adding its left and width in single precision
-    // puts it a hair before the boundary, in the bucket before.
+    // pixels. Its right edge, pixel 55, is 720 twips, a boundary of the plan
+    // index's buckets; its left plus its width, as the index adds them,
+    // falls a hair before it, in the bucket before.
     const auto px = [](int pixels) { return static_cast<float>(pixels * 1440.0 / 110); };
     const PlanElement hall110 = room(px(6), px(7), px(49), px(20));
     const PlanElement inHall110 = box(kMainEntranceText, px(6), px(7), px(20), 0);
