@@ -25,23 +25,27 @@ void retireCommon(Plan &plan, int index)
     plan.setGeometry(index, kRetiredPlace, kRetiredPlace, 0, 0);
 }
 
-bool strictlyInside(float value, double low, double high)
+bool strictlyInside(double value, double low, double high)
 {
     return low < value && value < high;
 }
 
-double wholeTwips(float value)
+double wholeTwips(double value)
 {
-    return roundHalfEven(static_cast<double>(value));
+    return roundHalfEven(value);
 }
 
-// An element's edges as the rules compare them. A pixel is a whole number of
-// twips at few resolutions (15 at 96 dpi, 13.09 at 110), so two elements
-// made on the same pixel compare alike only once both are rounded alike.
+// An element's edges as the rules compare them: every rule compares places
+// in whole twips, rounded alike. A pixel is a whole number of twips at few
+// resolutions (15 at 96 dpi, 13.09 at 110), and two edges made on the same
+// pixel, one a place and the other a place plus a size, differ by a
+// fraction until both are rounded. The sums are those the plan's index
+// holds an element by.
 TwipsArea wholeEdges(const PlanElement &e)
 {
-    return {wholeTwips(e.left), wholeTwips(e.top), wholeTwips(e.left + e.width),
-            wholeTwips(e.top + e.height)};
+    return {wholeTwips(e.left), wholeTwips(e.top),
+            wholeTwips(static_cast<double>(e.left) + e.width),
+            wholeTwips(static_cast<double>(e.top) + e.height)};
 }
 
 } // namespace
@@ -114,18 +118,17 @@ bool elementHits(const PlanElement &k, const PlanElement &i)
 {
     const auto [li, ti, ri, bi] = wholeEdges(i);
 
-    const float x1 = k.left;
-    const float x2 = k.left + k.width;
-    const float x3 = k.left + k.width / 2.0f;
+    // Samples of k in the same whole twips: a room never meets itself nor
+    // a room it only touches.
+    const auto [x1, y1, x2, y2] = wholeEdges(k);
+    const double x3 = wholeTwips(k.left + k.width / 2.0);
     // Half the height, not the width: the last sample is taken this way.
-    const float x4 = k.left + k.height / 2.0f;
-    const float y1 = k.top;
-    const float y2 = k.top + k.height;
-    const float y3 = k.top + k.height / 2.0f;
+    const double x4 = wholeTwips(k.left + k.height / 2.0);
+    const double y3 = wholeTwips(k.top + k.height / 2.0);
 
     struct Sample {
-        float x;
-        std::array<float, 3> ys;
+        double x;
+        std::array<double, 3> ys;
         int count;
     };
     const std::array<Sample, 4> samples = {{
@@ -253,11 +256,12 @@ struct Area {
 
 Area areaOf(const PlanElement &e)
 {
-    if (e.kind() != ElementKind::Room || !(e.width > 0) || !(e.height > 0) ||
-        !std::isfinite(e.left) || !std::isfinite(e.top))
+    if (e.kind() != ElementKind::Room || !std::isfinite(e.left) || !std::isfinite(e.top))
         return {};
-    return {true, e.left, e.top, static_cast<double>(e.left) + e.width,
-            static_cast<double>(e.top) + e.height};
+    // A room whose size rounds to nothing has no inside.
+    const TwipsArea whole = wholeEdges(e);
+    return {whole.right > whole.left && whole.bottom > whole.top, whole.left, whole.top,
+            whole.right, whole.bottom};
 }
 
 bool insidesMeet(const Area &a, const Area &b)

@@ -28,8 +28,9 @@ void retireDoor(Plan &plan, int index);
 void selectElement(Plan &plan, int k, GreatFengShuiModule &module, BaguaEditorFields &fields);
 
 // Whether room k, where it lies, counts as lying over element i. Samples of
-// k's edges and middle are tested strictly inside i's bounds, so rooms that
-// share an edge do not overlap and an element never meets itself.
+// k's edges and middle are tested strictly inside i's bounds, both in whole
+// twips, so rooms that share an edge do not overlap and an element never
+// meets itself, at any resolution.
 bool elementHits(const PlanElement &k, const PlanElement &i);
 
 // The first element (index order, 1 up) that room k lies over.

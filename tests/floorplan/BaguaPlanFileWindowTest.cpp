@@ -326,8 +326,8 @@ TEST_F(PlanFileWindowTest, SaveAndGenerateJudgeTheRoomsOnTheScreen)
 {
     const QPoint intoHall(60, 110); // from the corner, pixels
     // A pixel is a whole number of twips at 96 and 120 dpi, not at these;
-    // the entrances and the door made at the room's corner lie inside it
-    // all the same.
+    // the room meets nothing where it is dropped, and the entrances and the
+    // door made at its corner lie inside it, all the same.
     const auto madeAt = [this](double dpi) {
         return [this, dpi](frmMainFengShuiBagua &) {
             mdi->cmdCallMainForm_Click(-1);
@@ -335,6 +335,8 @@ TEST_F(PlanFileWindowTest, SaveAndGenerateJudgeTheRoomsOnTheScreen)
             modGreatFengShui() = {};
             twips::setDpi(dpi);
             savablePlan(QPoint(6, 7));
+            // Dropped and clicked alone on the plot, the room met nothing.
+            EXPECT_FALSE(modGreatFengShui().RoomsOverlap);
         };
     };
     const struct {

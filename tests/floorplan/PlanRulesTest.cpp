@@ -23,6 +23,12 @@ PlanElement room(float left, float top, float width, float height)
     return box(QStringLiteral("ROOM"), left, top, width, height);
 }
 
+// A place or size of whole pixels at 110 dpi, where a pixel is 13.09 twips.
+float px110(int pixels)
+{
+    return static_cast<float>(pixels * 1440.0 / 110);
+}
+
 // Whether the plan of the two, made in this order, has rooms that overlap.
 bool planOfBoth(const PlanElement &first, const PlanElement &second)
 {
@@ -59,11 +65,15 @@ TEST(ElementKind, ToldByTheTextAlone)
 TEST(Overlap, DroppedRoomAgainstRoomA)
 {
     const PlanElement a = room(0, 0, 1500, 1500);
+    // At 110 dpi its right and bottom edges, pixel 128 and 129, are 1675.6
+    // and 1688.7 twips.
+    const PlanElement a110 = room(px110(6), px110(7), px110(122), px110(122));
     const struct {
         const char *what;
         PlanElement dropped;
         bool hit;
         bool meet;
+        bool at110 = false; // against a110, made at 110 dpi
     } rows[] = {
         {"corner inside", room(1200, 1200, 600, 600), true, true},
         {"touching the right edge", room(1500, 0, 600, 600), false, false},
@@ -95,14 +105,22 @@ TEST(Overlap, DroppedRoomAgainstRoomA)
         // The left edge inside takes the middle row too.
         {"left edge, middle row only", room(600, -1200, 600, 3600), true, true},
         {"right edge, middle row only", room(-300, -1200, 600, 3600), true, true},
+        {"at 110 dpi, same place and size", a110, false, true, true},
+        {"at 110 dpi, touching the right edge", room(px110(128), px110(7), px110(30), px110(122)),
+         false, false, true},
+        {"at 110 dpi, touching the bottom edge", room(px110(6), px110(129), px110(122), px110(30)),
+         false, false, true},
     };
     for (const auto &r : rows) {
-        EXPECT_EQ(elementHits(r.dropped, a), r.hit) << r.what;
-        EXPECT_EQ(roomsMeet(r.dropped, a), r.meet) << r.what;
-        EXPECT_EQ(roomsMeet(a, r.dropped), r.meet) << r.what;
-        EXPECT_EQ(planOfBoth(a, r.dropped), r.meet) << r.what;
-        EXPECT_EQ(planOfBoth(r.dropped, a), r.meet) << r.what << ", A made last";
+        const PlanElement &against = r.at110 ? a110 : a;
+        tessavo::twips::setDpi(r.at110 ? 110 : 0);
+        EXPECT_EQ(elementHits(r.dropped, against), r.hit) << r.what;
+        EXPECT_EQ(roomsMeet(r.dropped, against), r.meet) << r.what;
+        EXPECT_EQ(roomsMeet(against, r.dropped), r.meet) << r.what;
+        EXPECT_EQ(planOfBoth(against, r.dropped), r.meet) << r.what;
+        EXPECT_EQ(planOfBoth(r.dropped, against), r.meet) << r.what << ", A made last";
     }
+    tessavo::twips::setDpi(0);
 }
 
 TEST(Overlap, TheNewestElementIsMetToo)
@@ -304,13 +322,12 @@ TEST(Containment, SaveTestLooksAtEveryOtherElement)
     const PlanElement hall = room(0, 0, 1605, 1200);
     const PlanElement inHall = box(kMainEntranceText, 0, 0, 795, 0);
     const PlanElement outside = box(kMainEntranceText, 3000, 0, 795, 0);
-    // At 110 dpi a pixel is 13.09 twips: the hall at pixel (6, 7), 49 by 20
-    // pixels. Its right edge, pixel 55, is 720 twips, a boundary of the plan
-    // index's buckets; its left plus its width, as the index adds them,
-    // falls a hair before it, in the bucket before.
-    const auto px = [](int pixels) { return static_cast<float>(pixels * 1440.0 / 110); };
-    const PlanElement hall110 = room(px(6), px(7), px(49), px(20));
-    const PlanElement inHall110 = box(kMainEntranceText, px(6), px(7), px(20), 0);
+    // At 110 dpi the hall at pixel (6, 7), 49 by 20 pixels. Its right edge,
+    // pixel 55, is 720 twips, a boundary of the plan index's buckets; its
+    // left plus its width, as the index adds them, falls a hair before it,
+    // in the bucket before.
+    const PlanElement hall110 = room(px110(6), px110(7), px110(49), px110(20));
+    const PlanElement inHall110 = box(kMainEntranceText, px110(6), px110(7), px110(20), 0);
     const struct {
         const char *what;
         std::vector<PlanElement> elements;
@@ -337,11 +354,11 @@ TEST(Containment, SaveTestLooksAtEveryOtherElement)
          true},
         {"at 110 dpi, at its room's corner", {hall110, inHall110}, true, 110},
         {"at 110 dpi, down the room's right edge, a bucket after the room",
-         {hall110, box(kMainEntranceText, px(55), px(7), 0, px(20))},
+         {hall110, box(kMainEntranceText, px110(55), px110(7), 0, px110(20))},
          true,
          110},
         {"at 110 dpi, a room named main entrance outside",
-         {hall110, inHall110, box(QStringLiteral("main entrance"), px(200), 0, px(60), 0)},
+         {hall110, inHall110, box(QStringLiteral("main entrance"), px110(200), 0, px110(60), 0)},
          true,
          110},
     };
