@@ -25,14 +25,27 @@ void retireCommon(Plan &plan, int index)
     plan.setGeometry(index, kRetiredPlace, kRetiredPlace, 0, 0);
 }
 
-bool strictlyInside(float value, double low, double high)
+bool strictlyInside(double value, double low, double high)
 {
     return low < value && value < high;
 }
 
-double wholeTwips(float value)
+double wholeTwips(double value)
 {
-    return roundHalfEven(static_cast<double>(value));
+    return roundHalfEven(value);
+}
+
+// An element's edges as the rules compare them: every rule compares places
+// in whole twips, rounded alike. A pixel is a whole number of twips at few
+// resolutions (15 at 96 dpi, 13.09 at 110), and two edges made on the same
+// pixel, one a place and the other a place plus a size, differ by a
+// fraction until both are rounded. The sums are those the plan's index
+// holds an element by.
+TwipsArea wholeEdges(const PlanElement &e)
+{
+    return {wholeTwips(e.left), wholeTwips(e.top),
+            wholeTwips(static_cast<double>(e.left) + e.width),
+            wholeTwips(static_cast<double>(e.top) + e.height)};
 }
 
 } // namespace
@@ -103,23 +116,19 @@ void selectElement(Plan &plan, int k, GreatFengShuiModule &module, BaguaEditorFi
 
 bool elementHits(const PlanElement &k, const PlanElement &i)
 {
-    const double li = wholeTwips(i.left);
-    const double ti = wholeTwips(i.top);
-    const double ri = wholeTwips(i.left + i.width);
-    const double bi = wholeTwips(i.top + i.height);
+    const auto [li, ti, ri, bi] = wholeEdges(i);
 
-    const float x1 = k.left;
-    const float x2 = k.left + k.width;
-    const float x3 = k.left + k.width / 2.0f;
+    // Samples of k in the same whole twips: a room never meets itself nor
+    // a room it only touches.
+    const auto [x1, y1, x2, y2] = wholeEdges(k);
+    const double x3 = wholeTwips(k.left + k.width / 2.0);
     // Half the height, not the width: the last sample is taken this way.
-    const float x4 = k.left + k.height / 2.0f;
-    const float y1 = k.top;
-    const float y2 = k.top + k.height;
-    const float y3 = k.top + k.height / 2.0f;
+    const double x4 = wholeTwips(k.left + k.height / 2.0);
+    const double y3 = wholeTwips(k.top + k.height / 2.0);
 
     struct Sample {
-        float x;
-        std::array<float, 3> ys;
+        double x;
+        std::array<double, 3> ys;
         int count;
     };
     const std::array<Sample, 4> samples = {{
@@ -180,16 +189,13 @@ bool overlapStep(const Plan &plan, int k, GreatFengShuiModule &module)
 
 bool liesInside(const PlanElement &e, const PlanElement &j)
 {
-    const double lj = wholeTwips(j.left);
-    const double rj = wholeTwips(j.left + j.width);
-    const double tj = wholeTwips(j.top);
-    const double bj = wholeTwips(j.top + j.height);
-    const double le = e.left;
-    const double re = e.left + e.width;
-    const double te = e.top;
-    const double be = e.top + e.height;
+    const TwipsArea room = wholeEdges(j);
+    const TwipsArea entrance = wholeEdges(e);
     const auto between = [](double low, double v, double high) { return low <= v && v <= high; };
-    return between(lj, le, rj) && between(lj, re, rj) && between(tj, be, bj) && between(tj, te, bj);
+    return between(room.left, entrance.left, room.right) &&
+           between(room.left, entrance.right, room.right) &&
+           between(room.top, entrance.bottom, room.bottom) &&
+           between(room.top, entrance.top, room.bottom);
 }
 
 bool planBears(const Plan &plan, const QString &text)
@@ -204,7 +210,7 @@ bool planBears(const Plan &plan, const QString &text)
 bool entranceInsideTest(const Plan &plan, const QString &entranceText)
 {
     // Elements of no size are in no bucket of the plan's index; only an
-    // entrance of no size can lie inside one, at its very point.
+    // entrance that rounds to a point can lie inside one, at that point.
     std::optional<std::vector<int>> points;
     const auto inside = [&](const PlanElement &entrance, int j) {
         return plan.at(j).text != entranceText && liesInside(entrance, plan.at(j));
@@ -213,16 +219,16 @@ bool entranceInsideTest(const Plan &plan, const QString &entranceText)
         const PlanElement &entrance = plan.at(i);
         if (entrance.text != entranceText)
             continue;
-        // Rounding moves an edge by half a twip at most.
-        const double right = static_cast<double>(entrance.left) + entrance.width;
-        const double bottom = static_cast<double>(entrance.top) + entrance.height;
-        const std::vector<int> near = plan.near({std::min<double>(entrance.left, right) - 1,
-                                                 std::min<double>(entrance.top, bottom) - 1,
-                                                 std::max<double>(entrance.left, right) + 1,
-                                                 std::max<double>(entrance.top, bottom) + 1});
+        // The index holds an element by its edges before rounding, which
+        // lie within half a twip of its whole ones: a room whose right edge
+        // rounds up onto a bucket's boundary is held in the bucket before it.
+        const TwipsArea whole = wholeEdges(entrance);
+        const std::vector<int> near = plan.near(
+            {std::min(whole.left, whole.right) - 1, std::min(whole.top, whole.bottom) - 1,
+             std::max(whole.left, whole.right) + 1, std::max(whole.top, whole.bottom) + 1});
         if (std::any_of(near.begin(), near.end(), [&](int j) { return inside(entrance, j); }))
             continue;
-        if (entrance.width != 0 || entrance.height != 0)
+        if (whole.left != whole.right || whole.top != whole.bottom)
             return false;
         if (!points) {
             points.emplace();
@@ -250,11 +256,12 @@ struct Area {
 
 Area areaOf(const PlanElement &e)
 {
-    if (e.kind() != ElementKind::Room || !(e.width > 0) || !(e.height > 0) ||
-        !std::isfinite(e.left) || !std::isfinite(e.top))
+    if (e.kind() != ElementKind::Room || !std::isfinite(e.left) || !std::isfinite(e.top))
         return {};
-    return {true, e.left, e.top, static_cast<double>(e.left) + e.width,
-            static_cast<double>(e.top) + e.height};
+    // A room whose size rounds to nothing has no inside.
+    const TwipsArea whole = wholeEdges(e);
+    return {whole.right > whole.left && whole.bottom > whole.top, whole.left, whole.top,
+            whole.right, whole.bottom};
 }
 
 bool insidesMeet(const Area &a, const Area &b)

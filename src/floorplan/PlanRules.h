@@ -28,8 +28,9 @@ void retireDoor(Plan &plan, int index);
 void selectElement(Plan &plan, int k, GreatFengShuiModule &module, BaguaEditorFields &fields);
 
 // Whether room k, where it lies, counts as lying over element i. Samples of
-// k's edges and middle are tested strictly inside i's bounds, so rooms that
-// share an edge do not overlap and an element never meets itself.
+// k's edges and middle are tested strictly inside i's bounds, both in whole
+// twips, so rooms that share an edge do not overlap and an element never
+// meets itself, at any resolution.
 bool elementHits(const PlanElement &k, const PlanElement &i);
 
 // The first element (index order, 1 up) that room k lies over.
@@ -40,8 +41,10 @@ std::optional<int> firstOverlap(const Plan &plan, int k);
 // RoomsOverlap. True when an overlap is to be reported.
 bool overlapStep(const Plan &plan, int k, GreatFengShuiModule &module);
 
-// Whether entrance e lies inside element j, every bound inclusive; j's
-// edges are taken to whole twips.
+// Whether entrance e lies inside element j, every bound inclusive; the
+// edges of both are taken to whole twips alike, so an element lies inside
+// itself and an entrance on its room's edge inside the room at any
+// resolution.
 bool liesInside(const PlanElement &e, const PlanElement &j);
 
 // What Save and Generate Bagua Chart decide is read off the plan as it

@@ -179,8 +179,7 @@ void frmMainFengShuiBagua::connectHandlers()
     };
     for (const auto &[button, handler] : clicks)
         connectCommand(button, &QPushButton::clicked, this, command(handler));
-    connectCommand(lstRoom, &QListWidget::itemClicked, this,
-                   command(&frmMainFengShuiBagua::lstRoom_Click));
+    connectCommand(lstRoom, &ListBox::Click, this, command(&frmMainFengShuiBagua::lstRoom_Click));
 }
 
 std::function<void()> frmMainFengShuiBagua::command(Command handler)

@@ -270,7 +270,7 @@ void frmMainFengShuiBaguaUi::setupRoomList()
     Label30 = makeLabel(QStringLiteral("Label30"), QStringLiteral("List Of Rooms"), fraArrangeRoom,
                         120, 1395, 2295, 255);
     Label30->setToolTip(QStringLiteral("Click on chosen Room to enter room Details"));
-    lstRoom = new QListWidget(fraArrangeRoom);
+    lstRoom = new ListBox(fraArrangeRoom);
     lstRoom->setObjectName(QStringLiteral("lstRoom"));
     lstRoom->setGeometry(twips::rect(120, 1620, 2295, 1095));
     for (const char *name : kStandardRooms)

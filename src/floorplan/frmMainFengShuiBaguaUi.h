@@ -6,7 +6,6 @@
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 
 namespace tessavo {
@@ -38,7 +37,7 @@ public:
     QPushButton *cmdOpen = nullptr;
     QPushButton *Command2 = nullptr;
     Label *Label30 = nullptr;
-    QListWidget *lstRoom = nullptr;
+    ListBox *lstRoom = nullptr;
     QGroupBox *Frame1 = nullptr;
     PictureBox *picLocation = nullptr;
     PlotBox *picRoomLocation = nullptr;

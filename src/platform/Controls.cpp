@@ -99,6 +99,67 @@ void MultiLineTextBox::insertFromMimeData(const QMimeData *source)
         QPlainTextEdit::insertFromMimeData(source);
 }
 
+ListBox::ListBox(QWidget *parent) : QListWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QListWidget::itemSelectionChanged, this, &ListBox::selectionMoved);
+    // Only a press on the entry already chosen is left to click here; one
+    // that chose another entry clicked as it chose it.
+    connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        if (!m_pressClicked && item->isSelected())
+            click(row(item));
+    });
+}
+
+void ListBox::selectionMoved()
+{
+    if (m_puttingBack)
+        return;
+    const QList<QListWidgetItem *> items = selectedItems();
+    const int now = items.isEmpty() ? -1 : row(items.first());
+    const int was = m_selected;
+    m_selected = now;
+    // A reader's selection empties the list before it selects, so an entry
+    // selected from nothing is clicked, the chosen one too. Emptying it
+    // chooses nothing: a refused click puts back the entry last chosen.
+    if (now < 0 || now == was)
+        return;
+    // The entry chosen is the current one, which a reader's selection
+    // leaves where it was: the click reads it, and the arrows go on from it.
+    if (currentRow() != now)
+        selectionModel()->setCurrentIndex(indexFromItem(item(now)), QItemSelectionModel::NoUpdate);
+    m_pressClicked = true;
+    click(now);
+}
+
+void ListBox::click(int row)
+{
+    m_refused = false;
+    emit Click();
+    if (!m_refused)
+        m_chosen = row;
+}
+
+void ListBox::putBack()
+{
+    m_refused = true;
+    if (m_selected == m_chosen)
+        return;
+    m_puttingBack = true;
+    if (m_chosen < 0)
+        clearSelection();
+    else
+        setCurrentRow(m_chosen);
+    m_puttingBack = false;
+    m_selected = m_chosen;
+}
+
+void ListBox::mousePressEvent(QMouseEvent *event)
+{
+    m_pressClicked = false;
+    QListWidget::mousePressEvent(event);
+}
+
 Label *makeLinkLabel(const QString &name, const QString &caption, QWidget *parent)
 {
     auto *label = new Label(name, caption, parent);
@@ -297,6 +358,8 @@ void runCommand(QObject *control, const std::function<void()> &command)
     if (auto *box = qobject_cast<QCheckBox *>(control)) {
         const QSignalBlocker quiet(box);
         box->toggle();
+    } else if (auto *list = qobject_cast<ListBox *>(control)) {
+        list->putBack();
     }
 }
 

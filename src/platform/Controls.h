@@ -5,6 +5,7 @@
 // names, and event hooks for focus and key presses on text boxes.
 
 #include <QLabel>
+#include <QListWidget>
 #include <QObject>
 #include <QPlainTextEdit>
 #include <QString>
@@ -72,6 +73,37 @@ protected:
     void insertFromMimeData(const QMimeData *source) override;
 };
 
+// A list box whose click is the choice of an entry by any route: a press of
+// the mouse on it, the arrow or letter keys, a program's or a screen
+// reader's selection, and a click on the entry already chosen. One click
+// for each: a press that chooses an entry clicks no more on its release.
+// Filling the list, enabling it and the focus coming to it choose nothing.
+class ListBox : public QListWidget {
+    Q_OBJECT
+public:
+    explicit ListBox(QWidget *parent = nullptr);
+
+    // Chooses again the entry chosen before the last click, which was
+    // refused: the highlight goes back where it was.
+    void putBack();
+
+signals:
+    void Click();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    void selectionMoved();
+    void click(int row);
+
+    int m_selected = -1; // the row selected now
+    int m_chosen = -1;   // the row the last click that ran chose
+    bool m_pressClicked = false;
+    bool m_refused = false;
+    bool m_puttingBack = false;
+};
+
 // A label that opens something when clicked: pointing-hand pointer and
 // word-wrapped text.
 Label *makeLinkLabel(const QString &name, const QString &caption, QWidget *parent);
@@ -117,7 +149,8 @@ void installButtonKeys(QCoreApplication *app);
 
 // Runs a control's command (what pressing it does), unless a box stands in
 // front of the control's window (ModalLoops::commandMayRun): then nothing
-// runs, and a check box the press ticked or cleared is left as it was.
+// runs, and a check box the press ticked or cleared is left as it was, as
+// is the entry chosen in a list box.
 // Every window's commands come through here, by whatever route they are
 // pressed.
 void runCommand(QObject *control, const std::function<void()> &command);

@@ -1,4 +1,5 @@
 #include "BaguaEditorFixture.h"
+#include "ReaderPress.h"
 
 #include "floorplan/PlanModel.h"
 
@@ -7,6 +8,9 @@
 #include <QGroupBox>
 #include <QListWidget>
 #include <QMenu>
+#include <QSignalSpy>
+
+#include <functional>
 
 using namespace tessavo;
 using namespace tessavo::floorplan;
@@ -247,9 +251,45 @@ TEST_F(BaguaEditorTest, StandardRoomsAndTheQuestion)
     w.cmdDefaultRoom_Click();
     EXPECT_TRUE(w.lstRoom->isEnabled());
     EXPECT_TRUE(w.cmdDefaultRoom->isHidden());
-    w.lstRoom->setCurrentRow(10);
-    w.lstRoom_Click();
-    EXPECT_EQ(w.txtAddRoomName->text(), QStringLiteral(" Master Bed Room"));
+
+    // The list's click comes once by every route that chooses an entry, the
+    // entry chosen already too; each row starts from the entry the row
+    // before chose.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(mdi));
+    ListBox *list = w.lstRoom;
+    const auto at = [list](int row) {
+        list->scrollToItem(list->item(row));
+        return list->visualItemRect(list->item(row)).center();
+    };
+    const struct {
+        const char *what;
+        std::function<void()> choose;
+        const char *name;
+    } routes[] = {
+        // The focus coming to the list marks its first entry, choosing none.
+        {"Tab to the list, then Down",
+         [&] {
+             list->setFocus(Qt::TabFocusReason);
+             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+         },
+         " Dining Room"},
+        {"a reader's selection", [&] { selectAsAReader(list, 4); }, " Children Room"},
+        {"a click on another entry",
+         [&] { QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at(2)); }, " Kitchen"},
+        {"the program's choice", [&] { list->setCurrentRow(10); }, " Master Bed Room"},
+        {"a click on the entry already chosen",
+         [&] { QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at(10)); },
+         " Master Bed Room"},
+    };
+    for (const auto &r : routes) {
+        w.fraAddNewRoom->hide();
+        w.txtAddRoomName->clear();
+        QSignalSpy clicks(list, &ListBox::Click);
+        r.choose();
+        EXPECT_EQ(clicks.size(), 1) << r.what;
+        EXPECT_FALSE(w.fraAddNewRoom->isHidden()) << r.what;
+        EXPECT_EQ(w.txtAddRoomName->text(), QString::fromLatin1(r.name)) << r.what;
+    }
     w.txtLength->setText(QStringLiteral("10"));
     w.txtwidth->setText(QStringLiteral("10"));
     w.cmdOk_Click();

@@ -19,12 +19,16 @@ namespace {
 class PlanFileWindowTest : public BaguaEditorTest {
 protected:
     // Plot 60 by 30; a room with a main entrance, a back entrance and a door
-    // at its top-left corner: a plan Save takes.
-    frmMainFengShuiBagua &savablePlan()
+    // at its top-left corner: a plan Save takes. The room lies at (795,
+    // 1605) twips, or where it was dragged to, in pixels.
+    frmMainFengShuiBagua &savablePlan(std::optional<QPoint> draggedTo = std::nullopt)
     {
         auto &w = openWithPlot("60", "30");
         room = addRoom(w, QStringLiteral("HALL"), "20", "10");
-        w.plan().setPosition(room, 795, 1605);
+        if (draggedTo)
+            drag(w, room, *draggedTo - w.txtRoom(room)->pos());
+        else
+            w.plan().setPosition(room, 795, 1605);
         click(w, room);
         w.cmdFrontEntrence_Click();
         w.cmdMEDirectionOk_Click();
@@ -321,6 +325,20 @@ TEST_F(PlanFileWindowTest, ASaveChecksThePlanOnTheScreenNotWhatAnEarlierPlanLeft
 TEST_F(PlanFileWindowTest, SaveAndGenerateJudgeTheRoomsOnTheScreen)
 {
     const QPoint intoHall(60, 110); // from the corner, pixels
+    // A pixel is a whole number of twips at 96 and 120 dpi, not at these;
+    // the room meets nothing where it is dropped, and the entrances and the
+    // door made at its corner lie inside it, all the same.
+    const auto madeAt = [this](double dpi) {
+        return [this, dpi](frmMainFengShuiBagua &) {
+            mdi->cmdCallMainForm_Click(-1);
+            flushDeletes();
+            modGreatFengShui() = {};
+            twips::setDpi(dpi);
+            savablePlan(QPoint(6, 7));
+            // Dropped and clicked alone on the plot, the room met nothing.
+            EXPECT_FALSE(modGreatFengShui().RoomsOverlap);
+        };
+    };
     const struct {
         const char *what;
         std::function<void(frmMainFengShuiBagua &)> act; // leaves an editor loaded
@@ -363,6 +381,9 @@ TEST_F(PlanFileWindowTest, SaveAndGenerateJudgeTheRoomsOnTheScreen)
              drag(w, addRoom(w, QStringLiteral("BIG"), "30", "20"), {0, 60});
          },
          true},
+        {"the plan made at 110 dpi, its room dragged to pixel (6, 7)", madeAt(110), false},
+        {"the same at 100 dpi", madeAt(100), false},
+        {"the same at 84 dpi", madeAt(84), false},
     };
     for (const auto &r : rows) {
         SCOPED_TRACE(r.what);
@@ -389,6 +410,7 @@ TEST_F(PlanFileWindowTest, SaveAndGenerateJudgeTheRoomsOnTheScreen)
         mdi->cmdCallMainForm_Click(-1);
         flushDeletes();
         modGreatFengShui() = {};
+        twips::setDpi(96);
     }
 }
 
@@ -415,6 +437,8 @@ TEST_F(PlanFileWindowTest, NothingPressedBehindSavesOrOpensQuestionRuns)
          [](auto &w) { pressAsAReader(w.cmdDeleteRoom); }},
         {"Save under Save's question", false, [](auto &w) { pressAsAReader(w.Command2); }},
         {"File > Open under Save's question", false, pressOpenEntry},
+        {"a room chosen in the list under Save's question", false,
+         [](auto &w) { selectAsAReader(w.lstRoom, 1); }},
         {"Save under Open's question", true, [](auto &w) { pressAsAReader(w.Command2); }},
         {"File > Open under Open's question", true, pressOpenEntry},
     };
@@ -422,6 +446,7 @@ TEST_F(PlanFileWindowTest, NothingPressedBehindSavesOrOpensQuestionRuns)
         SCOPED_TRACE(r.what);
         QFile::remove(planPath());
         auto &w = savablePlan();
+        w.cmdDefaultRoom_Click(); // the list of rooms takes a choice
         if (r.underOpen) {
             w.Command2_Click();
             addRoom(w, QStringLiteral("NEW"), "5", "5");
@@ -437,6 +462,9 @@ TEST_F(PlanFileWindowTest, NothingPressedBehindSavesOrOpensQuestionRuns)
         fakes.messageBox->whileOpen = nullptr;
         EXPECT_EQ(asked, 1);
         EXPECT_EQ(planFile(), kSavedPlan);
+        // Nothing chosen in the list: a choice behind the box is put back.
+        EXPECT_TRUE(w.fraAddNewRoom->isHidden());
+        EXPECT_TRUE(w.lstRoom->selectedItems().isEmpty());
         if (r.underOpen) {
             EXPECT_EQ(messages(), QStringList{question});
             EXPECT_EQ(w.plan().upperBound(), 5);

@@ -87,19 +87,30 @@ bool anyRoomsMeetOfAll(const Plan &plan)
 // side by side in the plot, a column of rooms far right of the grid of
 // buckets (they pile into one bucket at its edge), a room too large for the
 // buckets, and what is never an overlap: a door and an entrance on a room,
-// a deleted room's place inside one.
-Plan touchingPlan(int columns, int pile)
+// a deleted room's place inside one. Made in this order, or the reverse,
+// which makes the large room before the others and the rooms last.
+Plan touchingPlan(int columns, int pile, bool reversed = false)
 {
-    Plan plan;
+    struct Element {
+        QString text;
+        double left, top, width, height;
+    };
+    std::vector<Element> elements;
+    const QString room = QStringLiteral("ROOM");
     const double pitch = 4200.0 / columns;
     for (int n = 0; n < columns * columns; ++n)
-        add(plan, n % columns * pitch, n / columns * pitch, pitch, pitch);
+        elements.push_back({room, n % columns * pitch, n / columns * pitch, pitch, pitch});
     for (int n = 0; n < pile; ++n)
-        add(plan, 60000, 60000 + n * 150.0, 300, 150);
-    add(plan, 4800, -3000, 3000, 3000);
-    addElement(plan, QString(), 0, 0, 300, 300);
-    addElement(plan, kMainEntranceText, 15, 15, 300, 300);
-    addElement(plan, QStringLiteral("HALL"), pitch / 2, pitch / 2, 0, 0);
+        elements.push_back({room, 60000, 60000 + n * 150.0, 300, 150});
+    elements.push_back({room, 4800, -3000, 3000, 3000});
+    elements.push_back({QString(), 0, 0, 300, 300});
+    elements.push_back({kMainEntranceText, 15, 15, 300, 300});
+    elements.push_back({QStringLiteral("HALL"), pitch / 2, pitch / 2, 0, 0});
+    if (reversed)
+        std::reverse(elements.begin(), elements.end());
+    Plan plan;
+    for (const Element &e : elements)
+        addElement(plan, e.text, e.left, e.top, e.width, e.height);
     return plan;
 }
 
@@ -159,39 +170,42 @@ TEST(PlanIndex, TheWholePlanIsJudgedAsALookAtEveryPairJudgesIt)
         {3, 30, 200, 150},
     };
     for (const auto &r : rows) {
-        QRandomGenerator random(r.seed);
-        Plan plan = touchingPlan(r.columns, r.pile);
-        ASSERT_FALSE(planHasOverlappingRooms(plan)) << r.seed;
-        ASSERT_FALSE(anyRoomsMeetOfAll(plan)) << r.seed;
-        const int rooms = r.columns * r.columns + r.pile + 1;
-        int meets = 0;
-        for (int m = 0; m < r.moves; ++m) {
-            const int k = 1 + static_cast<int>(random.bounded(rooms));
-            const PlanElement was = plan.at(k);
-            const PlanElement &other = plan.at(1 + static_cast<int>(random.bounded(rooms)));
-            switch (m % 4) {
-            case 0:
-                plan.setPosition(k, other.left, other.top);
-                break;
-            case 1:
-                plan.setPosition(k, other.left, other.top + other.height / 2);
-                break;
-            case 2:
-                plan.setPosition(k, other.left + other.width, other.top);
-                break;
-            default:
-                plan.setPosition(k, (static_cast<int>(random.bounded(500)) - 60) * 15.0,
-                                 (static_cast<int>(random.bounded(500)) - 60) * 15.0);
-                break;
+        for (const bool reversed : {false, true}) {
+            QRandomGenerator random(r.seed);
+            Plan plan = touchingPlan(r.columns, r.pile, reversed);
+            ASSERT_FALSE(planHasOverlappingRooms(plan)) << r.seed;
+            ASSERT_FALSE(anyRoomsMeetOfAll(plan)) << r.seed;
+            const int rooms = r.columns * r.columns + r.pile + 1;
+            const int first = reversed ? plan.upperBound() - rooms + 1 : 1;
+            int meets = 0;
+            for (int m = 0; m < r.moves; ++m) {
+                const int k = first + static_cast<int>(random.bounded(rooms));
+                const PlanElement was = plan.at(k);
+                const PlanElement &other = plan.at(first + static_cast<int>(random.bounded(rooms)));
+                switch (m % 4) {
+                case 0:
+                    plan.setPosition(k, other.left, other.top);
+                    break;
+                case 1:
+                    plan.setPosition(k, other.left, other.top + other.height / 2);
+                    break;
+                case 2:
+                    plan.setPosition(k, other.left + other.width, other.top);
+                    break;
+                default:
+                    plan.setPosition(k, (static_cast<int>(random.bounded(500)) - 60) * 15.0,
+                                     (static_cast<int>(random.bounded(500)) - 60) * 15.0);
+                    break;
+                }
+                const bool expected = anyRoomsMeetOfAll(plan);
+                ASSERT_EQ(planHasOverlappingRooms(plan), expected)
+                    << "seed " << r.seed << " move " << m << (reversed ? ", reversed" : "");
+                meets += expected;
+                plan.setPosition(k, was.left, was.top);
             }
-            const bool expected = anyRoomsMeetOfAll(plan);
-            ASSERT_EQ(planHasOverlappingRooms(plan), expected)
-                << "seed " << r.seed << " move " << m;
-            meets += expected;
-            plan.setPosition(k, was.left, was.top);
+            EXPECT_GT(meets, 0) << r.seed;
+            EXPECT_LT(meets, r.moves) << r.seed;
         }
-        EXPECT_GT(meets, 0) << r.seed;
-        EXPECT_LT(meets, r.moves) << r.seed;
     }
 }
 

@@ -1,4 +1,5 @@
 #include "floorplan/PlanRules.h"
+#include "platform/Twips.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +21,21 @@ PlanElement box(const QString &text, float left, float top, float width, float h
 PlanElement room(float left, float top, float width, float height)
 {
     return box(QStringLiteral("ROOM"), left, top, width, height);
+}
+
+// A place or size of whole pixels at 110 dpi, where a pixel is 13.09 twips.
+float px110(int pixels)
+{
+    return static_cast<float>(pixels * 1440.0 / 110);
+}
+
+// Whether the plan of the two, made in this order, has rooms that overlap.
+bool planOfBoth(const PlanElement &first, const PlanElement &second)
+{
+    Plan plan;
+    for (const PlanElement *e : {&first, &second})
+        addElement(plan, e->text, e->left, e->top, e->width, e->height);
+    return planHasOverlappingRooms(plan);
 }
 
 } // namespace
@@ -49,11 +65,15 @@ TEST(ElementKind, ToldByTheTextAlone)
 TEST(Overlap, DroppedRoomAgainstRoomA)
 {
     const PlanElement a = room(0, 0, 1500, 1500);
+    // At 110 dpi its right and bottom edges, pixel 128 and 129, are 1675.6
+    // and 1688.7 twips.
+    const PlanElement a110 = room(px110(6), px110(7), px110(122), px110(122));
     const struct {
         const char *what;
         PlanElement dropped;
         bool hit;
         bool meet;
+        bool at110 = false; // against a110, made at 110 dpi
     } rows[] = {
         {"corner inside", room(1200, 1200, 600, 600), true, true},
         {"touching the right edge", room(1500, 0, 600, 600), false, false},
@@ -85,17 +105,22 @@ TEST(Overlap, DroppedRoomAgainstRoomA)
         // The left edge inside takes the middle row too.
         {"left edge, middle row only", room(600, -1200, 600, 3600), true, true},
         {"right edge, middle row only", room(-300, -1200, 600, 3600), true, true},
+        {"at 110 dpi, same place and size", a110, false, true, true},
+        {"at 110 dpi, touching the right edge", room(px110(128), px110(7), px110(30), px110(122)),
+         false, false, true},
+        {"at 110 dpi, touching the bottom edge", room(px110(6), px110(129), px110(122), px110(30)),
+         false, false, true},
     };
     for (const auto &r : rows) {
-        EXPECT_EQ(elementHits(r.dropped, a), r.hit) << r.what;
-        EXPECT_EQ(roomsMeet(r.dropped, a), r.meet) << r.what;
-        EXPECT_EQ(roomsMeet(a, r.dropped), r.meet) << r.what;
-        Plan plan;
-        addElement(plan, a.text, a.left, a.top, a.width, a.height);
-        addElement(plan, r.dropped.text, r.dropped.left, r.dropped.top, r.dropped.width,
-                   r.dropped.height);
-        EXPECT_EQ(planHasOverlappingRooms(plan), r.meet) << r.what;
+        const PlanElement &against = r.at110 ? a110 : a;
+        tessavo::twips::setDpi(r.at110 ? 110 : 0);
+        EXPECT_EQ(elementHits(r.dropped, against), r.hit) << r.what;
+        EXPECT_EQ(roomsMeet(r.dropped, against), r.meet) << r.what;
+        EXPECT_EQ(roomsMeet(against, r.dropped), r.meet) << r.what;
+        EXPECT_EQ(planOfBoth(against, r.dropped), r.meet) << r.what;
+        EXPECT_EQ(planOfBoth(r.dropped, against), r.meet) << r.what << ", A made last";
     }
+    tessavo::twips::setDpi(0);
 }
 
 TEST(Overlap, TheNewestElementIsMetToo)
@@ -125,6 +150,8 @@ TEST(Overlap, ElementsThatAreNeverHit)
         // Zero width or height: a retired element, a line-shaped entrance.
         {"a retired element", box(QStringLiteral("a"), 600, 600, 0, 0), false},
         {"a deleted room", box(QStringLiteral("HALL"), 600, 600, 0, 0), false},
+        {"a room of no width", box(QStringLiteral("HALL"), 600, 600, 0, 795), false},
+        {"a room of no height", box(QStringLiteral("HALL"), 600, 600, 795, 0), false},
         {"a line of an entrance", box(kMainEntranceText, 600, 600, 795, 0), false},
         // With both sizes above zero an entrance or a door is hit like a
         // room, but it is no room and never an overlap of the plan.
@@ -135,10 +162,8 @@ TEST(Overlap, ElementsThatAreNeverHit)
     for (const auto &r : rows) {
         EXPECT_EQ(elementHits(room(600, 600, 600, 600), r.inA), r.hit) << r.what;
         EXPECT_FALSE(roomsMeet(a, r.inA)) << r.what;
-        Plan plan;
-        addElement(plan, a.text, a.left, a.top, a.width, a.height);
-        addElement(plan, r.inA.text, r.inA.left, r.inA.top, r.inA.width, r.inA.height);
-        EXPECT_FALSE(planHasOverlappingRooms(plan)) << r.what;
+        EXPECT_FALSE(planOfBoth(a, r.inA)) << r.what;
+        EXPECT_FALSE(planOfBoth(r.inA, a)) << r.what << ", A made last";
     }
 }
 
@@ -297,10 +322,17 @@ TEST(Containment, SaveTestLooksAtEveryOtherElement)
     const PlanElement hall = room(0, 0, 1605, 1200);
     const PlanElement inHall = box(kMainEntranceText, 0, 0, 795, 0);
     const PlanElement outside = box(kMainEntranceText, 3000, 0, 795, 0);
+    // At 110 dpi the hall at pixel (6, 7), 49 by 20 pixels. Its right edge,
+    // pixel 55, is 720 twips, a boundary of the plan index's buckets; its
+    // left plus its width, as the index adds them, falls a hair before it,
+    // in the bucket before.
+    const PlanElement hall110 = room(px110(6), px110(7), px110(49), px110(20));
+    const PlanElement inHall110 = box(kMainEntranceText, px110(6), px110(7), px110(20), 0);
     const struct {
         const char *what;
         std::vector<PlanElement> elements;
         bool passes;
+        double dpi = 96;
     } rows[] = {
         {"no entrance on the plan", {hall}, true},
         {"inside a room", {hall, inHall}, true},
@@ -320,13 +352,24 @@ TEST(Containment, SaveTestLooksAtEveryOtherElement)
         {"a room named main entrance outside",
          {hall, inHall, box(QStringLiteral("main entrance"), 3000, 0, 795, 0)},
          true},
+        {"at 110 dpi, at its room's corner", {hall110, inHall110}, true, 110},
+        {"at 110 dpi, down the room's right edge, a bucket after the room",
+         {hall110, box(kMainEntranceText, px110(55), px110(7), 0, px110(20))},
+         true,
+         110},
+        {"at 110 dpi, a room named main entrance outside",
+         {hall110, inHall110, box(QStringLiteral("main entrance"), px110(200), 0, px110(60), 0)},
+         true,
+         110},
     };
     for (const auto &r : rows) {
+        tessavo::twips::setDpi(r.dpi);
         Plan plan;
         for (const PlanElement &e : r.elements)
             addElement(plan, e.text, e.left, e.top, e.width, e.height);
         EXPECT_EQ(entranceInsideTest(plan, kMainEntranceText), r.passes) << r.what;
     }
+    tessavo::twips::setDpi(0);
 }
 
 TEST(PlanArray, IndicesStopAtTheSixteenBitLimit)

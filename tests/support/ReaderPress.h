@@ -3,6 +3,7 @@
 // A screen reader's "activate" in the test's own process: the accessible
 // action Press. A button answers it with a click a tenth of a second later,
 // from a timer, inside whatever box is open by then; a menu entry at once.
+// And a reader's choice of an entry of a list.
 
 #include <QAccessible>
 #include <QMenu>
@@ -25,6 +26,16 @@ inline void pressAsAReader(QAccessibleInterface *control)
 inline void pressAsAReader(QWidget *control)
 {
     pressAsAReader(QAccessible::queryAccessibleInterface(control));
+}
+
+// A reader's choice of a list's entry: the list's accessible table selects
+// the row, emptying the list first, as the AT-SPI bridge's table selection
+// does.
+inline void selectAsAReader(QWidget *list, int row)
+{
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(list);
+    if (!table || !table->tableInterface() || !table->tableInterface()->selectRow(row))
+        ADD_FAILURE() << "no entry a reader could select";
 }
 
 // An entry of a window's menu as a reader finds it: by its name; null when
