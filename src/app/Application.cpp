@@ -5,6 +5,7 @@
 #include "frame/frmNagScreen.h"
 #include "platform/Controls.h"
 #include "platform/FormRegistry.h"
+#include "platform/InputNames.h"
 #include "platform/QtServices.h"
 #include "platform/SafeFile.h"
 
@@ -44,6 +45,7 @@ void setUpApplication(QApplication &app)
     // Only UnloadAllForms ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     installButtonKeys(&app);
+    installListNames();
     // Every window is laid out for this font, in the tests as for the user.
     QFont font(QStringLiteral("Verdana"));
     font.setPointSizeF(8.25);

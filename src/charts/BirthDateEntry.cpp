@@ -1,6 +1,7 @@
 #include "charts/BirthDateEntry.h"
 
 #include "charts/BirthDate.h"
+#include "platform/InputNames.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 
@@ -60,6 +61,13 @@ QString BirthDateEntry::monthText() const
 QString BirthDateEntry::yearText() const
 {
     return m_cboYear->currentText();
+}
+
+void BirthDateEntry::nameAfter(const QString &caption)
+{
+    nameAfterCaption(m_cboDate, caption, QStringLiteral("day"));
+    nameAfterCaption(m_cboMonth, caption, QStringLiteral("month"));
+    nameAfterCaption(m_cboYear, caption, QStringLiteral("year"));
 }
 
 void BirthDateEntry::select(int dayPos, int monthPos, int yearPos)

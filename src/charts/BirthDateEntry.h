@@ -58,6 +58,10 @@ public:
     QString monthText() const; // "January".."December"
     QString yearText() const;  // e.g. "1970"
 
+    // Names the lists for a screen reader after the caption of the entry, each
+    // with its part: "Birth Day, day", "Birth Day, month", "Birth Day, year".
+    void nameAfter(const QString &caption);
+
     // Selects the given list positions (e.g. to show a previous entry again).
     void select(int dayPos, int monthPos, int yearPos);
 

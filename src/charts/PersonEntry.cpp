@@ -102,6 +102,7 @@ DetailsFrame fillDetailsFrame(QWidget *window, QGroupBox *fraDetails)
         makeCaption(QStringLiteral("Label2"), QStringLiteral("Birth Day"), fraDetails, 180, 810);
     auto birthDate = std::make_unique<BirthDateEntry>(fraDetails, kuaBirthDateLayout());
     details.Label2->setBuddy(birthDate->cboDate());
+    birthDate->nameAfter(details.Label2->text());
 
     details.Label5 =
         makeCaption(QStringLiteral("Label5"), QStringLiteral("Sex"), fraDetails, 630, 1260);

@@ -3,6 +3,7 @@
 #include "frame/WindowParts.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "platform/InputNames.h"
 #include "platform/OptionGroup.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
@@ -278,6 +279,8 @@ void frmMainFengShuiBaguaUi::setupRoomList()
     lstRoom->setEnabled(false);
     lstRoom->setToolTip(QStringLiteral("Click on chosen Room to enter Area Details"));
     Label30->setBuddy(lstRoom);
+    // A list view takes no name from its buddy.
+    nameAfterCaption(lstRoom, Label30->text());
 }
 
 void frmMainFengShuiBaguaUi::setupDirection()

@@ -5,6 +5,7 @@
 #include "frame/MDI.h"
 #include "platform/Controls.h"
 #include "platform/FormRegistry.h"
+#include "platform/InputNames.h"
 #include "platform/RichTextBox.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
@@ -33,6 +34,7 @@ frmRoomAnalysis::frmRoomAnalysis() : Form(QString::fromLatin1(kName), FormKind::
 
     RTB = new RichTextBox(this);
     RTB->setObjectName(QStringLiteral("RTB"));
+    nameAfterCaption(RTB, caption());
     RTB->setGeometry(twips::rect(20, 660, 7020, 3975));
 
     Label37 = makeLinkLabel(QStringLiteral("Label37"), QString(), this);

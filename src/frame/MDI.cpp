@@ -195,6 +195,8 @@ MDI::MDI() : Form(QString::fromLatin1(kName), FormKind::TopLevel)
     cmdExit->setGeometry(twips::rect(13350, 90, 1200, 400));
     connectCommand(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
 
+    addChildWindowKeys();
+
     // Menus.
     addFileMenu(this, {{"mnuExit", "E&xit", [this] { mnuExit_Click(); }}});
     addHelpMenu(this);
@@ -300,6 +302,31 @@ void MDI::cmdExit_Click()
 void MDI::mnuExit_Click()
 {
     cmdExit_Click();
+}
+
+void MDI::addChildWindowKeys()
+{
+    // Ctrl+F4 closes the active tool window the way its close box does, so
+    // its unload handler runs; Ctrl+F6 and Ctrl+Shift+F6 go to the next and
+    // the previous one. The frame's own Ctrl+W stays, and Ctrl+Tab is the
+    // area's. As shortcuts, a held key closes one window, not one after
+    // another, and behind a box they are refused like any command.
+    const struct {
+        QKeyCombination keys;
+        void (QMdiArea::*step)();
+    } keys[] = {
+        {Qt::CTRL | Qt::Key_F4, &QMdiArea::closeActiveSubWindow},
+        {Qt::CTRL | Qt::Key_F6, &QMdiArea::activateNextSubWindow},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_F6, &QMdiArea::activatePreviousSubWindow},
+    };
+    for (const auto &key : keys) {
+        auto *action = new QAction(this);
+        action->setShortcut(key.keys);
+        action->setAutoRepeat(false);
+        addAction(action);
+        connectCommand(action, &QAction::triggered, this,
+                       [area = m_mdiArea, step = key.step] { (area->*step)(); });
+    }
 }
 
 void MDI::showMenusOf(QMdiSubWindow *active)

@@ -54,6 +54,7 @@ protected:
 
 private:
     void layoutClientArea();
+    void addChildWindowKeys();
     void showMenusOf(QMdiSubWindow *active);
     void unloadToolSideWindows();
 

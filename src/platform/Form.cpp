@@ -41,6 +41,16 @@ void Form::ensureFrame()
     m_subWindow->setObjectName(m_name + QStringLiteral("_frame"));
     m_subWindow->setWidget(this);
     m_subWindow->setWindowTitle(windowTitle());
+    // Ctrl+F4 closes whichever window is active, by the main window's key; a
+    // desktop key scheme that also gives it to each frame's Close would
+    // leave it to none.
+    if (QMenu *menu = m_subWindow->systemMenu()) {
+        for (QAction *action : menu->actions()) {
+            QList<QKeySequence> keys = action->shortcuts();
+            if (keys.removeAll(QKeySequence(Qt::CTRL | Qt::Key_F4)) > 0)
+                action->setShortcuts(keys);
+        }
+    }
     area->addSubWindow(m_subWindow);
     m_subWindow->hide();
     fitFrame();

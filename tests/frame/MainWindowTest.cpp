@@ -1,3 +1,4 @@
+#include "HeldKey.h"
 #include "UiFixture.h"
 
 #include "app/FormCatalog.h"
@@ -10,6 +11,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -202,9 +204,15 @@ TEST_F(MainWindowTest, ExitLeadsToTheClosingScreenNotToTheEnd)
         MDI &m = main();
         FormRegistry::instance().load("frmLoshu");
         switch (road) {
-        case 0: m.cmdExit_Click(); break;
-        case 1: m.findChild<QAction *>(QStringLiteral("mnuExit"))->trigger(); break;
-        default: m.close(); break;
+        case 0:
+            m.cmdExit_Click();
+            break;
+        case 1:
+            m.findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
+            break;
+        default:
+            m.close();
+            break;
         }
         EXPECT_FALSE(isLoaded<MDI>()) << road;
         EXPECT_FALSE(FormRegistry::instance().isLoaded("frmLoshu")) << "children close with it";
@@ -257,9 +265,8 @@ TEST_F(MainWindowTest, TheActiveChildsMenusReplaceTheMainMenus)
     };
     EXPECT_EQ(barNames(), (QStringList{"mnuFile", "mnuHelp", "mnuMakeMoney"}));
 
-    FormRegistry::instance().registerFactory("frmWithMenu", [] {
-        return new StandIn(QStringLiteral("frmWithMenu"), true);
-    });
+    FormRegistry::instance().registerFactory(
+        "frmWithMenu", [] { return new StandIn(QStringLiteral("frmWithMenu"), true); });
     Form *withMenu = FormRegistry::instance().load("frmWithMenu");
     withMenu->Show();
     EXPECT_EQ(barNames(), QStringList{"mnuFile"});
@@ -268,4 +275,66 @@ TEST_F(MainWindowTest, TheActiveChildsMenusReplaceTheMainMenus)
     Form *plain = FormRegistry::instance().load("frmLoshu");
     plain->Show();
     EXPECT_EQ(barNames(), (QStringList{"mnuFile", "mnuHelp", "mnuMakeMoney"}));
+}
+
+// The keys of the tool windows: Ctrl+F4 closes the active one as its close
+// box does, from anywhere in the main window, Ctrl+F6 and Ctrl+Shift+F6 go to
+// the next and the previous one, and a report window, which is no modal box,
+// is one of them.
+TEST_F(MainWindowTest, KeysCloseAndMoveBetweenTheToolWindows)
+{
+    const char *windows[] = {"frmFlyingStar", "frmSaveFengShuiFlyingStar", "frmLoshu"};
+    const struct {
+        const char *what;
+        QKeyCombination keys;
+        bool inToolBar; // else in the active window
+        int repeats;    // held down: the repeats as X sends them, unflagged
+        bool behindABox;
+        int unloaded; // of the windows; -1: none
+        int active;   // afterwards
+    } rows[] = {
+        {"Ctrl+F4", Qt::CTRL | Qt::Key_F4, false, 0, false, 2, 0},
+        {"Ctrl+F4 in the tool bar", Qt::CTRL | Qt::Key_F4, true, 0, false, 2, 0},
+        {"Ctrl+F4 held in the tool bar", Qt::CTRL | Qt::Key_F4, true, 3, false, 2, 0},
+        {"Ctrl+W", Qt::CTRL | Qt::Key_W, false, 0, false, 2, 0},
+        {"Ctrl+F6", Qt::CTRL | Qt::Key_F6, false, 0, false, -1, 0},
+        {"Ctrl+Shift+F6", Qt::CTRL | Qt::SHIFT | Qt::Key_F6, false, 0, false, -1, 1},
+        {"Ctrl+F4 behind a box", Qt::CTRL | Qt::Key_F4, false, 0, true, -1, 2},
+        {"Ctrl+F6 behind a box", Qt::CTRL | Qt::Key_F6, false, 0, true, -1, 2},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.what);
+        FormRegistry::instance().reset();
+        flushDeletes();
+        registerWithStandIns();
+        MDI &m = main();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&m));
+        for (const char *name : windows)
+            FormRegistry::instance().load(QString::fromLatin1(name))->Show();
+        m.picMain()->setVisible(false);
+        g_unloaded.clear();
+        if (r.inToolBar)
+            m.findChild<QPushButton *>(QStringLiteral("cmdCallMainForm(0)"))->setFocus();
+
+        QWidget *at = QApplication::focusWidget();
+        ASSERT_NE(at, nullptr);
+        const auto press = [&] {
+            holdKey(at, r.keys.key(), r.keys.keyboardModifiers(), r.repeats, false);
+        };
+        if (r.behindABox) {
+            fakes.messageBox->whileOpen = [&](const QString &) { press(); };
+            MsgBox(QStringLiteral("A box"));
+            fakes.messageBox->whileOpen = nullptr;
+        } else {
+            press();
+        }
+
+        const QStringList unloaded =
+            r.unloaded < 0 ? QStringList() : QStringList{windows[r.unloaded]};
+        EXPECT_EQ(g_unloaded, unloaded);
+        EXPECT_EQ(m.picMain()->isVisible(), r.unloaded >= 0) << "the unload handler ran";
+        QMdiSubWindow *active = m.mdiArea()->activeSubWindow();
+        ASSERT_NE(active, nullptr);
+        EXPECT_EQ(active->widget()->objectName(), windows[r.active]);
+    }
 }

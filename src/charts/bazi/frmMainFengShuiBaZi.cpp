@@ -10,6 +10,7 @@
 #include "frame/WindowParts.h"
 #include "platform/Controls.h"
 #include "platform/FormRegistry.h"
+#include "platform/InputNames.h"
 #include "platform/Services.h"
 #include "platform/Text.h"
 #include "platform/Twips.h"
@@ -133,6 +134,7 @@ frmMainFengShuiBaZi::frmMainFengShuiBaZi() : Form(QString::fromLatin1(kName), Fo
         txtName, std::make_unique<BirthDateEntry>(Frame1, birthDateLayout()),
         NameCheck{QStringLiteral("Please Enter Your Name"), MsgIcon::Critical, true});
     Label1[1]->setBuddy(birthDate().cboMonth());
+    birthDate().nameAfter(Label1[1]->text());
 
     Label1[5] = makeCaption(5, QStringLiteral("Enter Time of Birth"), Frame1, 120, 1860);
     cboHH = makeList(QStringLiteral("cboHH"), numberList(1, 12), Frame1, 1920, 550);
@@ -141,6 +143,11 @@ frmMainFengShuiBaZi::frmMainFengShuiBaZi() : Form(QString::fromLatin1(kName), Fo
     cboAMPM = makeList(QStringLiteral("cboAMPM"), {QStringLiteral("AM"), QStringLiteral("PM")},
                        Frame1, 3705, 675);
     Label1[5]->setBuddy(cboHH);
+    const QString time = Label1[5]->text();
+    nameAfterCaption(cboHH, time, QStringLiteral("hour"));
+    nameAfterCaption(cboMM, time, QStringLiteral("minute"));
+    nameAfterCaption(cboSS, time, QStringLiteral("second"));
+    nameAfterCaption(cboAMPM, time, QStringLiteral("AM or PM"));
     Label1[6] = makeCaption(6, QStringLiteral("HH:MM:SS"), Frame1, 4520, 1860);
 
     Label1[2] = makeCaption(2, QStringLiteral("Enter Gender"), Frame1, 120, 2310);

@@ -9,6 +9,7 @@
 #include "frame/modHelp.h"
 #include "platform/Controls.h"
 #include "platform/FormRegistry.h"
+#include "platform/InputNames.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 
@@ -109,6 +110,7 @@ frmMainFengShuiFlyingStar::frmMainFengShuiFlyingStar()
         NameCheck{QStringLiteral("Please Enter Your First Name"), MsgIcon::Information, false});
     for (QComboBox *list : {birthDate().cboDate(), birthDate().cboMonth(), birthDate().cboYear()})
         styleEntry(list);
+    birthDate().nameAfter(Frame4->title());
 
     Frame3 = makeFrame(QStringLiteral("Frame3"), QStringLiteral("Input Range of Degree"),
                        fraBirthDay, 240, 840, 6015, 1275);
@@ -125,6 +127,8 @@ frmMainFengShuiFlyingStar::frmMainFengShuiFlyingStar()
     cboRangeOfDegree->addItems(sectorList());
     styleEntry(cboRangeOfDegree);
     Label3->setBuddy(cboRangeOfDegree);
+    // The caption beside the list explains the facing; its frame's says what to pick.
+    nameAfterCaption(cboRangeOfDegree, Frame3->title());
 
     cmdNext = makeButton(QStringLiteral("cmdNext"), QStringLiteral("Plot Flying Star &Chart "),
                          Frame3, twips::rect(3480, 840, 2325, 315), [this] { cmdNext_Click(); });

@@ -9,6 +9,7 @@
 #include "frame/MDI.h"
 #include "platform/Controls.h"
 #include "platform/FormRegistry.h"
+#include "platform/InputNames.h"
 #include "platform/RichTextBox.h"
 #include "platform/SiteAddress.h"
 #include "platform/Twips.h"
@@ -125,6 +126,8 @@ frmLoshu::frmLoshu() : Form(QString::fromLatin1(kName), FormKind::Child)
 
     RTBLoshu = new RichTextBox(this);
     RTBLoshu->setObjectName(QStringLiteral("RTBLoshu"));
+    // No caption of its own: named after the headings of what it tells.
+    nameAfterCaption(RTBLoshu, QStringLiteral("Missing Elements and Remedial Measures"));
     RTBLoshu->setGeometry(twips::rect(5520, 2040, 4785, 3375));
     setVerdana(RTBLoshu, 8.25);
 

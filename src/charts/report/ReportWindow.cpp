@@ -4,6 +4,7 @@
 #include "frame/modRTB.h"
 #include "frame/WindowParts.h"
 #include "platform/Controls.h"
+#include "platform/InputNames.h"
 #include "platform/RichTextBox.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
@@ -57,6 +58,7 @@ ReportWindow::ReportWindow(const ReportWindowConfig &config)
 
     RTB = new RichTextBox(this);
     RTB->setObjectName(QStringLiteral("RTB"));
+    nameAfterCaption(RTB, config.caption);
     RTB->setGeometry(
         twips::rect(config.rtb.x(), config.rtb.y(), config.rtb.width(), config.rtb.height()));
 
