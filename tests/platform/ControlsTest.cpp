@@ -111,7 +111,7 @@ TEST(EnterPressesButtons, EnterOnAFocusedButtonPressesItOnce)
         int repeats = 0;       // presses the key sends while it is held down
         bool opensBox = false; // the click opens a box that takes the focus
         Delivery delivery = Delivery::Flagged;
-        bool again = false; // a second after the key came up, pressed again in the box
+        bool again = false; // pressed again a second after it came up (in the box it opened)
     };
     const Row rows[] = {
         {"Return", Qt::Key_Return, Qt::NoModifier, true, false, 1},
