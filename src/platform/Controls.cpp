@@ -203,6 +203,10 @@ protected:
             return false;
         }
         case QEvent::Shortcut:
+            // The press goes no further: the bridge has no copy of it to
+            // post, and a copy that comes is a repeat's.
+            if (const quint32 holding = m_x.holding(m_code))
+                m_pressedIn[m_code] = holding;
             return mnemonicPressed(watched, static_cast<QShortcutEvent *>(event));
         default:
             return false;
@@ -277,13 +281,17 @@ private:
         if (passedUp)
             return true;
         m_key = key->key();
+        m_code = key->nativeScanCode();
         m_repeat = isRepeat(key);
         if (m_repeat)
             return windowOf(widget) == m_window;
-        // An override without a moment is the toolkit's own, sent ahead of
-        // a key press posted to a control (the bridge's copy): that press
-        // tells where its key went down.
-        if (key->type() != QEvent::ShortcutOverride || key->timestamp() != 0)
+        // Where a key went down is told by the override X's press comes
+        // with. The bridge's copy of the press, and the override the toolkit
+        // sends ahead of it, come later, when the focus may have moved: a
+        // copy of Alt comes after the mnemonic it went with opened a window.
+        const bool late = key->timestamp() == 0 && (key->type() == QEvent::ShortcutOverride ||
+                                                    m_x.holding(key->nativeScanCode()) != 0);
+        if (!late)
             m_window = windowOf(widget);
         return true;
     }
@@ -353,11 +361,12 @@ private:
     }
 
     XKeys m_x;
-    // For each key code, the holding of the key in which a press without a
-    // moment was last taken as a new press.
+    // For each key code, the holding of the key in which a press was last
+    // taken as a new one: by a shortcut, or a copy without a moment.
     std::array<quint32, 256> m_pressedIn{};
-    // The key being handled now, and whether it is a repeat.
+    // The key being handled now, its code, and whether it is a repeat.
     int m_key = 0;
+    quint32 m_code = 0;
     bool m_repeat = false;
     // The last key released, and when.
     struct Released {

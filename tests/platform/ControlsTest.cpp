@@ -225,6 +225,8 @@ TEST(MnemonicsPressAtOnce, TheButtonIsClickedBeforeTheKeyReturns)
          3, Opens::Nothing, Delivery::Bridged},
         {"another key let go as it goes down, through the bridge", Qt::Key_S, 1, false, false,
          "Save", 1, 0, Opens::Nothing, Delivery::Bridged, Qt::Key_A},
+        {"held down through the bridge, the form it opened inside the window", Qt::Key_S, 1, false,
+         false, nullptr, 1, 3, Opens::Form, Delivery::Bridged},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.what);

@@ -86,7 +86,8 @@ inline void holdKey(QWidget *widget, Qt::Key key, Qt::KeyboardModifiers modifier
         held.clear();
         QCoreApplication::processEvents();
     };
-    const auto send = [&](QEvent::Type type, Qt::Key k, quint32 moment, bool repeat) {
+    const auto send = [&](QEvent::Type type, Qt::Key k, Qt::KeyboardModifiers mods, quint32 moment,
+                          bool repeat) {
         QWidget *receiver = focus();
         const quint32 at = timed ? moment : 0;
         if (fromX)
@@ -96,8 +97,8 @@ inline void holdKey(QWidget *widget, Qt::Key key, Qt::KeyboardModifiers modifier
         const QString text = textOf(k);
         const bool flag = repeat && flagged;
         if (type == QEvent::KeyPress) {
-            QKeyEvent override(QEvent::ShortcutOverride, k, modifiers, detail::keyCode(k), 0, 0,
-                               text, flag);
+            QKeyEvent override(QEvent::ShortcutOverride, k, mods, detail::keyCode(k), 0, 0, text,
+                               flag);
             override.setTimestamp(at);
             QSpontaneKeyEvent::setSpontaneous(&override);
             qApp->notify(receiver, &override);
@@ -106,37 +107,52 @@ inline void holdKey(QWidget *widget, Qt::Key key, Qt::KeyboardModifiers modifier
             // control.
             QObject nowhere;
             if (!override.isAccepted() &&
-                qt_sendShortcutOverrideEvent(&nowhere, at, k, modifiers, text, flag))
+                qt_sendShortcutOverrideEvent(&nowhere, at, k, mods, text, flag))
                 return;
         }
         if (bridged) {
-            held.emplace_back(receiver->window()->windowHandle(),
-                              std::make_unique<QKeyEvent>(type, k, modifiers, detail::keyCode(k), 0,
-                                                          0, text, flag));
+            held.emplace_back(
+                receiver->window()->windowHandle(),
+                std::make_unique<QKeyEvent>(type, k, mods, detail::keyCode(k), 0, 0, text, flag));
             return;
         }
-        QKeyEvent event(type, k, modifiers, detail::keyCode(k), 0, 0, text, flag);
+        QKeyEvent event(type, k, mods, detail::keyCode(k), 0, 0, text, flag);
         event.setTimestamp(at);
         QSpontaneKeyEvent::setSpontaneous(&event);
         qApp->notify(receiver, &event);
     };
+    // The modifier keys go down first, and come up last.
+    std::vector<std::pair<Qt::Key, Qt::KeyboardModifier>> modifierKeys;
+    for (const auto &[k, m] : {std::pair{Qt::Key_Shift, Qt::ShiftModifier},
+                               std::pair{Qt::Key_Control, Qt::ControlModifier},
+                               std::pair{Qt::Key_Alt, Qt::AltModifier}}) {
+        if (modifiers.testFlag(m))
+            modifierKeys.emplace_back(k, m);
+    }
     quint32 &clock = keyClock();
     clock += 1000;
+    Qt::KeyboardModifiers down;
+    for (const auto &[k, m] : modifierKeys) {
+        send(QEvent::KeyPress, k, down, clock - 100, false);
+        down |= m;
+    }
     if (letGo != Qt::Key_unknown)
-        send(QEvent::KeyRelease, letGo, clock, false);
-    send(QEvent::KeyPress, key, clock, false);
+        send(QEvent::KeyRelease, letGo, modifiers, clock, false);
+    send(QEvent::KeyPress, key, modifiers, clock, false);
     for (int r = 0; r < repeats; ++r) {
         if (bridged)
             post();
         else
             QCoreApplication::processEvents();
         clock += 40;
-        send(QEvent::KeyRelease, key, clock, true);
-        send(QEvent::KeyPress, key, clock, true);
+        send(QEvent::KeyRelease, key, modifiers, clock, true);
+        send(QEvent::KeyPress, key, modifiers, clock, true);
     }
     if (bridged)
         post();
-    send(QEvent::KeyRelease, key, clock + 20, false);
+    send(QEvent::KeyRelease, key, modifiers, clock + 20, false);
+    for (auto m = modifierKeys.rbegin(); m != modifierKeys.rend(); ++m)
+        send(QEvent::KeyRelease, m->first, modifiers, clock + 40, false);
     if (bridged)
         post();
 }
