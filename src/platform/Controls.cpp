@@ -166,9 +166,10 @@ namespace {
 // posts a copy later (or nothing, when the reader keeps the key): the copy
 // keeps the key code but has no moment, and often comes after the next
 // press's shortcut override. Such a press is judged on its key code: the
-// first one since X last sent its key going down is a new press, the rest
-// are repeats. A held key presses once however its copies come, and a key
-// pressed again after it came up presses again.
+// first one since X last sent its key going down is a new press, unless a
+// shortcut took that press already; the rest are repeats. A held key
+// presses once however its copies come, and a key pressed again after it
+// came up presses again.
 class ButtonKeys : public QObject, public QAbstractNativeEventFilter {
 public:
     using QObject::QObject;
