@@ -3,6 +3,7 @@
 #include "platform/Form.h"
 #include "platform/ModalLoops.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QEvent>
@@ -14,6 +15,11 @@
 #include <QPushButton>
 #include <QShortcutEvent>
 #include <QSignalBlocker>
+
+#include <xcb/xcb.h>
+
+#include <array>
+#include <optional>
 
 namespace tessavo {
 
@@ -223,13 +229,39 @@ namespace {
 // press opened gets no Enter, Escape or letter from them.
 //
 // X sends each repeat as a release and a press at one moment. The toolkit
-// marks the pair as a repeat when it finds the press already queued while
-// it handles the release, and misses it when the press has not come in yet
-// (it does, now and then, when a window has just opened); a press at the
-// very moment of its key's release is a repeat all the same.
-class ButtonKeys : public QObject {
+// marks the pair as a repeat only when it finds the press already queued
+// while it handles the release, and misses it when the press has not come
+// in yet (it does, now and then, when a window has just opened). So the
+// repeats are told on what X sent, as it comes in, before anything can hold
+// it back: a press at the very moment of its key's release is a repeat, any
+// other press starts a new holding of its key. Where X sends nothing (other
+// platforms), the toolkit's own release of the key gives the moment.
+//
+// The accessibility bridge, on while any screen reader listens, takes each
+// key press and release from the toolkit, asks the reader about it, and
+// posts a copy later (or nothing, when the reader keeps the key): the copy
+// keeps the key code but has no moment, and often comes after the next
+// press's shortcut override. Such a press is judged on its key code: the
+// first one since X last sent its key going down is a new press, unless a
+// shortcut took that press already; the rest are repeats. A held key
+// presses once however its copies come, and a key pressed again after it
+// came up presses again.
+class ButtonKeys : public QObject, public QAbstractNativeEventFilter {
 public:
     using QObject::QObject;
+
+    bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) override
+    {
+        if (eventType != "xcb_generic_event_t")
+            return false;
+        const auto *event = static_cast<const xcb_generic_event_t *>(message);
+        const int type = event->response_type & ~0x80;
+        if (type == XCB_KEY_PRESS || type == XCB_KEY_RELEASE) {
+            const auto *key = static_cast<const xcb_key_press_event_t *>(message);
+            m_x.note(type == XCB_KEY_PRESS, key->detail, key->time);
+        }
+        return false;
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -248,6 +280,10 @@ protected:
             return false;
         }
         case QEvent::Shortcut:
+            // The press goes no further: the bridge has no copy of it to
+            // post, and a copy that comes is a repeat's.
+            if (const quint32 holding = m_x.holding(m_code))
+                m_pressedIn[m_code] = holding;
             return mnemonicPressed(watched, static_cast<QShortcutEvent *>(event));
         default:
             return false;
@@ -255,6 +291,56 @@ protected:
     }
 
 private:
+    // The key events X sent, as they came in.
+    class XKeys {
+    public:
+        void note(bool press, quint8 code, quint32 at)
+        {
+            Key &key = m_keys[code];
+            if (!press) {
+                key.releasedAt = at;
+                return;
+            }
+            // A moment of 0 is none: the sender did not say when.
+            const bool repeat = at != 0 && key.releasedAt == at;
+            if (!repeat)
+                ++key.holding;
+            m_presses[m_next] = {code, at, repeat};
+            m_next = (m_next + 1) % m_presses.size();
+        }
+
+        // Whether the press of that code at that moment was a repeat;
+        // nothing when X sent no such press, or so long ago that it is
+        // forgotten.
+        std::optional<bool> repeatAt(quint32 code, quint64 at) const
+        {
+            for (const Press &p : m_presses) {
+                if (p.code == code && p.at == static_cast<quint32>(at))
+                    return p.repeat;
+            }
+            return std::nullopt;
+        }
+
+        // Counts the times the key went down; 0 when X never sent it.
+        quint32 holding(quint32 code) const { return code < 256 ? m_keys[code].holding : 0; }
+
+    private:
+        struct Key {
+            quint32 releasedAt = 0;
+            quint32 holding = 0;
+        };
+        struct Press {
+            quint8 code = 0;
+            quint32 at = 0;
+            bool repeat = false;
+        };
+        std::array<Key, 256> m_keys{};
+        // Enough for the repeats of a few seconds the program was too busy
+        // to take.
+        std::array<Press, 256> m_presses{};
+        std::size_t m_next = 0;
+    };
+
     // Notes a key event on its way to a control; false for the repeat of a
     // key that went down in another window. A key event that a control
     // leaves goes on to its parent: there it is the same key, already noted.
@@ -272,12 +358,39 @@ private:
         if (passedUp)
             return true;
         m_key = key->key();
-        m_repeat = key->isAutoRepeat() ||
-                   (key->timestamp() != 0 && m_released == Released{m_key, key->timestamp()});
+        m_code = key->nativeScanCode();
+        m_repeat = isRepeat(key);
         if (m_repeat)
             return windowOf(widget) == m_window;
-        m_window = windowOf(widget);
+        // Where a key went down is told by the override X's press comes
+        // with. The bridge's copy of the press, and the override the toolkit
+        // sends ahead of it, come later, when the focus may have moved: a
+        // copy of Alt comes after the mnemonic it went with opened a window.
+        const bool late = key->timestamp() == 0 && (key->type() == QEvent::ShortcutOverride ||
+                                                    m_x.holding(key->nativeScanCode()) != 0);
+        if (!late)
+            m_window = windowOf(widget);
         return true;
+    }
+
+    bool isRepeat(const QKeyEvent *key)
+    {
+        if (key->isAutoRepeat())
+            return true;
+        const quint32 code = key->nativeScanCode();
+        if (key->timestamp() == 0) {
+            if (key->type() != QEvent::KeyPress)
+                return false;
+            const quint32 holding = m_x.holding(code);
+            if (holding == 0)
+                return false;
+            const bool again = m_pressedIn[code] == holding;
+            m_pressedIn[code] = holding;
+            return again;
+        }
+        if (const std::optional<bool> repeat = m_x.repeatAt(code, key->timestamp()))
+            return *repeat;
+        return m_released == Released{key->key(), key->timestamp()};
     }
 
     // A form, or the top-level window of a control outside any form (a box).
@@ -324,8 +437,13 @@ private:
         return true;
     }
 
-    // The key being handled now.
+    XKeys m_x;
+    // For each key code, the holding of the key in which a press was last
+    // taken as a new one: by a shortcut, or a copy without a moment.
+    std::array<quint32, 256> m_pressedIn{};
+    // The key being handled now, its code, and whether it is a repeat.
     int m_key = 0;
+    quint32 m_code = 0;
     bool m_repeat = false;
     // The last key released, and when.
     struct Released {
@@ -346,7 +464,9 @@ private:
 
 void installButtonKeys(QCoreApplication *app)
 {
-    app->installEventFilter(new ButtonKeys(app));
+    auto *keys = new ButtonKeys(app);
+    app->installEventFilter(keys);
+    app->installNativeEventFilter(keys);
 }
 
 void runCommand(QObject *control, const std::function<void()> &command)

@@ -229,4 +229,41 @@ TEST_F(ScreenReaderTest, APressUnderSavesQuestionLeavesTheFileAsSaveCheckedIt)
             << "record " << k << " (" << text << ") lies outside HOME";
 }
 
+TEST_F(ScreenReaderTest, AKeyHeldDownPressesOnce)
+{
+    // The keys come from the desktop, through the bridge, which holds each
+    // press and release back while it asks the reader about it. Held down,
+    // Enter on Save must leave Save's question open, and Alt+B show the
+    // chart without its repeats pressing the chart's Back.
+    std::vector<Heard> added;
+    ASSERT_NE(open(&added), "");
+    ASSERT_EQ(editor.step("entrances"), "entrances made");
+    ASSERT_EQ(editor.step("real-boxes"), "real boxes");
+    const std::string file = editor.step("file");
+    Keyboard keyboard(*s_desktop);
+    ASSERT_EQ(keyboard.error(), "");
+    const std::string elements = " elements " + std::to_string(kElements);
+    const struct {
+        const char *what;
+        std::uint32_t keysym;
+        bool alt;
+        std::string state;
+    } rows[] = {
+        {"Enter held on Save", 0xff0d, false,
+         "box Do you want to save the Plot Chart? chart 0 0" + elements},
+        {"Alt+B held", 'b', true, "box none chart 1 1" + elements},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        ASSERT_EQ(editor.step("focus Command2"), "focused Command2");
+        EXPECT_EQ(keyboard.hold(row.keysym, row.alt, Millis(1000)), "");
+        const std::string state = editor.step("state");
+        EXPECT_EQ(state, row.state);
+        EXPECT_EQ(editor.step("file"), file);
+        if (state.rfind("box none", 0) != 0) {
+            EXPECT_EQ(editor.step("dismiss"), "dismissed");
+        }
+    }
+}
+
 } // namespace

@@ -20,23 +20,38 @@
 #include <vector>
 
 using namespace tessavo;
+using tessavo::test::Delivery;
 using tessavo::test::holdKey;
 
 namespace {
 
-// A box with a text box and a default button, opened beside the window (not
-// modally) by a click: where the repeats of the key that clicked would go.
+// What a click opens: a box beside the window (not modally), or a form
+// inside the window in place of the clicked control's; where the repeats of
+// the key that clicked would go. It holds a text box, which has the focus,
+// and a default button.
+enum class Opens { Nothing, Box, Form };
+
 struct BoxOpenedByClick {
-    void openOnClick(QAbstractButton *opener)
+    void openOnClick(QAbstractButton *opener, Opens opens)
     {
-        QObject::connect(opener, &QAbstractButton::clicked, [this, opener] {
-            auto *box = new QDialog(opener->window());
+        if (opens == Opens::Nothing)
+            return;
+        QObject::connect(opener, &QAbstractButton::clicked, [this, opener, opens] {
+            QWidget *box = nullptr;
+            if (opens == Opens::Box) {
+                box = new QDialog(opener->window());
+            } else {
+                box = new Form(QStringLiteral("frmOpened"), FormKind::Child);
+                box->setParent(opener->window());
+                opener->parentWidget()->hide();
+            }
             text = new QLineEdit(box);
             auto *ok = new QPushButton(QStringLiteral("OK"), box);
             ok->move(0, 40);
             ok->setDefault(true);
             QObject::connect(ok, &QPushButton::clicked, [this] { ++presses; });
             box->show();
+            text->setFocus();
         });
     }
     QString typed() const { return text ? text->text() : QString(); }
@@ -142,6 +157,8 @@ TEST(EnterPressesButtons, EnterOnAFocusedButtonPressesItOnce)
         int clicks;
         int repeats = 0;       // presses the key sends while it is held down
         bool opensBox = false; // the click opens a box that takes the focus
+        Delivery delivery = Delivery::Flagged;
+        bool again = false; // pressed again a second after it came up (in the box it opened)
     };
     const Row rows[] = {
         {"Return", Qt::Key_Return, Qt::NoModifier, true, false, 1},
@@ -155,6 +172,14 @@ TEST(EnterPressesButtons, EnterOnAFocusedButtonPressesItOnce)
         {"Return held down on a default button", Qt::Key_Return, Qt::NoModifier, true, true, 1, 3},
         {"Return held down, the box it opened", Qt::Key_Return, Qt::NoModifier, true, false, 1, 3,
          true},
+        {"Return held down through the bridge", Qt::Key_Return, Qt::NoModifier, true, false, 1, 3,
+         false, Delivery::Bridged},
+        {"Return held down through the bridge, the box it opened", Qt::Key_Return, Qt::NoModifier,
+         true, false, 1, 3, true, Delivery::Bridged},
+        {"Return through the bridge, then again in the box it opened", Qt::Key_Return,
+         Qt::NoModifier, true, false, 1, 0, true, Delivery::Bridged, true},
+        {"Return twice from a program that sends keys", Qt::Key_Return, Qt::NoModifier, true, false,
+         2, 0, false, Delivery::Sent, true},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.what);
@@ -165,14 +190,15 @@ TEST(EnterPressesButtons, EnterOnAFocusedButtonPressesItOnce)
         button->setEnabled(row.enabled);
         int clicks = 0;
         QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
-        if (row.opensBox)
-            box.openOnClick(button);
+        box.openOnClick(button, row.opensBox ? Opens::Box : Opens::Nothing);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         button->setFocus();
-        holdKey(button, row.key, row.modifiers, row.repeats);
+        holdKey(button, row.key, row.modifiers, row.repeats, row.delivery);
+        if (row.again)
+            holdKey(button, row.key, row.modifiers, 0, row.delivery);
         EXPECT_EQ(clicks, row.clicks);
-        EXPECT_EQ(box.presses, 0);
+        EXPECT_EQ(box.presses, row.again && row.opensBox ? 1 : 0);
         EXPECT_EQ(box.typed(), QString());
     }
 }
@@ -213,11 +239,12 @@ TEST(MnemonicsPressAtOnce, TheButtonIsClickedBeforeTheKeyReturns)
         int clicks; // of Save, North and Keep together
         bool northChecked;
         bool keepChecked;
-        const char *focus;     // the control that has the focus after the key
-        int presses = 1;       // one after another
-        int repeats = 0;       // of each press, held down
-        bool opensBox = false; // Save opens a box that takes the focus
-        bool flagged = true;   // the toolkit tells the repeats as such
+        const char *focus;            // the control that has the focus after the key
+        int presses = 1;              // one after another
+        int repeats = 0;              // of each press, held down
+        Opens opens = Opens::Nothing; // by Save, taking the focus
+        Delivery delivery = Delivery::Flagged;
+        Qt::Key letGo = Qt::Key_unknown; // released at the moment the key goes down
     };
     const Row rows[] = {
         {"a command button", Qt::Key_S, 1, false, false, "Save"},
@@ -232,20 +259,34 @@ TEST(MnemonicsPressAtOnce, TheButtonIsClickedBeforeTheKeyReturns)
         {"a check box held down", Qt::Key_K, 1, false, true, "Keep", 1, 3},
         {"a command button pressed twice, held each time", Qt::Key_S, 2, false, false, "Save", 2,
          3},
-        {"held down, the box it opened", Qt::Key_S, 1, false, false, nullptr, 1, 3, true},
-        {"held down, the repeats not flagged", Qt::Key_S, 1, false, false, "Save", 1, 3, false,
-         false},
+        {"held down, the box it opened", Qt::Key_S, 1, false, false, nullptr, 1, 3, Opens::Box},
+        {"held down, the repeats not flagged", Qt::Key_S, 1, false, false, "Save", 1, 3,
+         Opens::Nothing, Delivery::Unflagged},
+        {"held down, the form it opened inside the window", Qt::Key_S, 1, false, false, nullptr, 1,
+         3, Opens::Form},
+        {"another key let go as it goes down", Qt::Key_S, 1, false, false, "Save", 1, 0,
+         Opens::Nothing, Delivery::Unflagged, Qt::Key_A},
+        {"held down through the bridge", Qt::Key_S, 1, false, false, "Save", 1, 3, Opens::Nothing,
+         Delivery::Bridged},
+        {"pressed twice through the bridge, held each time", Qt::Key_S, 2, false, false, "Save", 2,
+         3, Opens::Nothing, Delivery::Bridged},
+        {"another key let go as it goes down, through the bridge", Qt::Key_S, 1, false, false,
+         "Save", 1, 0, Opens::Nothing, Delivery::Bridged, Qt::Key_A},
+        {"held down through the bridge, the form it opened inside the window", Qt::Key_S, 1, false,
+         false, nullptr, 1, 3, Opens::Form, Delivery::Bridged},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.what);
         BoxOpenedByClick box;
         QWidget window;
-        auto *save = new QPushButton(QStringLiteral("&Save"), &window);
-        auto *north = new QRadioButton(QStringLiteral("&North"), &window);
-        auto *keep = new QCheckBox(QStringLiteral("&Keep"), &window);
-        auto *deleteRoom = new QPushButton(QStringLiteral("&Delete Room"), &window);
-        auto *deleteDoor = new QPushButton(QStringLiteral("&Delete Door"), &window);
-        auto *exit = new QPushButton(QStringLiteral("E&xit"), &window);
+        auto *tool = new Form(QStringLiteral("frmTool"), FormKind::Child);
+        tool->setParent(&window);
+        auto *save = new QPushButton(QStringLiteral("&Save"), tool);
+        auto *north = new QRadioButton(QStringLiteral("&North"), tool);
+        auto *keep = new QCheckBox(QStringLiteral("&Keep"), tool);
+        auto *deleteRoom = new QPushButton(QStringLiteral("&Delete Room"), tool);
+        auto *deleteDoor = new QPushButton(QStringLiteral("&Delete Door"), tool);
+        auto *exit = new QPushButton(QStringLiteral("E&xit"), tool);
         exit->setEnabled(false);
         int clicks = 0;
         int deletes = 0;
@@ -253,15 +294,14 @@ TEST(MnemonicsPressAtOnce, TheButtonIsClickedBeforeTheKeyReturns)
             QObject::connect(button, &QAbstractButton::clicked, [&] { ++clicks; });
         QObject::connect(deleteRoom, &QPushButton::clicked, [&] { ++deletes; });
         QObject::connect(deleteDoor, &QPushButton::clicked, [&] { ++deletes; });
-        if (row.opensBox)
-            box.openOnClick(save);
+        box.openOnClick(save, row.opens);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         save->setFocus();
         // Nothing more runs before the checks than the key's own repeats:
         // no event is processed after the last of them.
         for (int p = 0; p < row.presses; ++p)
-            holdKey(&window, row.key, Qt::AltModifier, row.repeats, row.flagged);
+            holdKey(&window, row.key, Qt::AltModifier, row.repeats, row.delivery, row.letGo);
         EXPECT_EQ(clicks, row.clicks);
         EXPECT_EQ(deletes, 0);
         EXPECT_EQ(north->isChecked(), row.northChecked);

@@ -26,6 +26,18 @@
 //                                                         -> "record K LEFT TOP WIDTH HEIGHT TEXT"
 //   cpu               the process's CPU time so far       -> "cpu MICROSECONDS"
 //   bridge            whether assistive technology is on  -> "bridge on" or "bridge off"
+//   entrances         counts the plan's entrances and door as made through
+//                     their dialogs, as Save asks         -> "entrances made"
+//   real-boxes        message boxes from here on are the desktop's own,
+//                     which the keys reach                -> "real boxes"
+//   focus NAME        activates the window and gives the editor's control
+//                     of that name the focus              -> "focused NAME"
+//   state             once the key events sent so far have come in and run,
+//                     what the user sees                  -> "box TEXT" or
+//                     "box none", then "chart SHOWN VISIBLE" (times the Bagua
+//                     chart was shown, whether it is now) and "elements N"
+//   dismiss           answers the open box by Escape      -> "dismissed"
+//   file              the plan file's digest              -> "file HEX"
 //
 // "ready PID" comes first, once the editor is shown and, with --bridge,
 // once the bridge to assistive technology is up. An unknown or failing step
@@ -43,13 +55,17 @@
 #include "frame/MDI.h"
 #include "platform/Form.h"
 #include "platform/FormRegistry.h"
+#include "platform/QtServices.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QApplication>
+#include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QSocketNotifier>
 #include <QTemporaryDir>
@@ -93,6 +109,33 @@ long long cpuMicroseconds()
 }
 
 const QString kSaveQuestion = QStringLiteral("Do you want to save the Plot Chart?");
+
+// Runs the events that come in within the time.
+void runEventsFor(int milliseconds)
+{
+    QEventLoop wait;
+    QTimer::singleShot(milliseconds, &wait, &QEventLoop::quit);
+    wait.exec();
+}
+
+// Counts the times the windows of a name were shown.
+class ShowCounter : public QObject {
+public:
+    explicit ShowCounter(QString name) : m_name(std::move(name)) { qApp->installEventFilter(this); }
+    int shown() const { return m_shown; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && watched->objectName() == m_name)
+            ++m_shown;
+        return false;
+    }
+
+private:
+    QString m_name;
+    int m_shown = 0;
+};
 
 class Driver {
 public:
@@ -199,6 +242,36 @@ public:
         if (what == QLatin1String("bridge"))
             return QAccessible::isActive() ? QStringLiteral("bridge on")
                                            : QStringLiteral("bridge off");
+        if (what == QLatin1String("entrances")) {
+            GreatFengShuiModule &module = modGreatFengShui();
+            module.MainEntranceExists = module.BackEntranceExists = module.DoorExists = true;
+            return QStringLiteral("entrances made");
+        }
+        if (what == QLatin1String("real-boxes")) {
+            services().messageBox = makeQtMessageBox();
+            return QStringLiteral("real boxes");
+        }
+        if (what == QLatin1String("focus") && words.size() == 2)
+            return focus(words[1]);
+        if (what == QLatin1String("state"))
+            return state();
+        if (what == QLatin1String("dismiss")) {
+            QWidget *box = QApplication::activeModalWidget();
+            if (!box)
+                return QStringLiteral("error no box is open");
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(box, &escape);
+            settle();
+            return QStringLiteral("dismissed");
+        }
+        if (what == QLatin1String("file")) {
+            QFile file(planFilePath(m_folder));
+            if (!file.open(QIODevice::ReadOnly))
+                return QStringLiteral("error no plan file");
+            return QStringLiteral("file ") +
+                   QString::fromLatin1(
+                       QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex());
+        }
         return QStringLiteral("error unknown step: ") + line;
     }
 
@@ -233,6 +306,39 @@ private:
             .arg(m_editor.plan().upperBound());
     }
 
+    QString focus(const QString &name)
+    {
+        auto *control = m_editor.findChild<QWidget *>(name);
+        if (!control)
+            return QStringLiteral("error no control ") + name;
+        QWidget *window = control->window();
+        window->activateWindow();
+        control->setFocus(Qt::OtherFocusReason);
+        QDeadlineTimer deadline(5000);
+        while (!(window->isActiveWindow() && QApplication::focusWidget() == control) &&
+               !deadline.hasExpired())
+            runEventsFor(10);
+        if (QApplication::focusWidget() != control)
+            return QStringLiteral("error %1 has no focus").arg(name);
+        return QStringLiteral("focused ") + name;
+    }
+
+    QString state()
+    {
+        // Qt's accessibility bridge hands a key on within a tenth of a
+        // second, or gives up waiting for the reader's answer.
+        runEventsFor(500);
+        const auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        const bool chartShown =
+            FormRegistry::instance().isLoaded(QStringLiteral("frmDisplay")) &&
+            FormRegistry::instance().find(QStringLiteral("frmDisplay"))->isVisible();
+        return QStringLiteral("box %1 chart %2 %3 elements %4")
+            .arg(box ? box->text() : QStringLiteral("none"))
+            .arg(m_charts.shown())
+            .arg(chartShown ? 1 : 0)
+            .arg(m_editor.plan().upperBound());
+    }
+
     // Until no button of the editor is down, or a while has passed.
     QString settleButtons()
     {
@@ -261,6 +367,7 @@ private:
     test::FakeMessageBox &m_boxes;
     QEventLoop *m_question = nullptr; // while Save's question is open
     MsgAnswer m_reply = MsgAnswer::No;
+    ShowCounter m_charts{QStringLiteral("frmDisplay")};
 };
 
 // Reads the steps as they come, between events, so that the program answers

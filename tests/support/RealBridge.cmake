@@ -5,7 +5,7 @@ if(TARGET tessavo_real_bridge)
   return()
 endif()
 
-pkg_check_modules(ATSPI REQUIRED IMPORTED_TARGET atspi-2 gio-unix-2.0 dbus-1)
+pkg_check_modules(ATSPI REQUIRED IMPORTED_TARGET atspi-2 gio-unix-2.0 dbus-1 xcb)
 
 set(_support ${CMAKE_CURRENT_LIST_DIR})
 add_executable(tessavo_editor_driver ${_support}/EditorDriver.cpp ${_support}/Fakes.cpp)

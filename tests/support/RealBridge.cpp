@@ -4,6 +4,7 @@
 #include <dbus/dbus.h>
 #include <gio/gio.h>
 #include <glib-unix.h>
+#include <xcb/xcb.h>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -21,6 +22,7 @@
 #include <fstream>
 #include <map>
 #include <mutex>
+#include <thread>
 #include <utility>
 
 extern char **environ;
@@ -606,6 +608,152 @@ std::string Editor::finish()
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return "the editor ended with status " + std::to_string(status);
     return {};
+}
+
+// ---- Keyboard ---------------------------------------------------------------
+
+namespace {
+
+constexpr std::uint32_t kAltKeysym = 0xffe9; // Alt_L
+constexpr std::uint16_t kAltState = XCB_MOD_MASK_1;
+
+xcb_connection_t *connectionOf(void *x)
+{
+    return static_cast<xcb_connection_t *>(x);
+}
+
+} // namespace
+
+Keyboard::Keyboard(const Desktop &desktop)
+{
+    xcb_connection_t *x = xcb_connect(desktop.display().c_str(), nullptr);
+    m_x = x;
+    if (xcb_connection_has_error(x)) {
+        m_error = "no connection to the display " + desktop.display();
+        return;
+    }
+    m_root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
+    // The server stamps the news of a change to a property of a window of
+    // ours with its time.
+    m_window = xcb_generate_id(x);
+    const std::uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_create_window(x, XCB_COPY_FROM_PARENT, m_window, m_root, 0, 0, 1, 1, 0,
+                      XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK,
+                      &events);
+    xcb_change_property(x, XCB_PROP_MODE_REPLACE, m_window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0,
+                        nullptr);
+    xcb_flush(x);
+    const auto deadline = Clock::now() + Millis(5000);
+    while (m_startedAt == 0 && !xcb_connection_has_error(x)) {
+        xcb_generic_event_t *event = xcb_poll_for_event(x);
+        if (!event) {
+            pollfd watch{xcb_get_file_descriptor(x), POLLIN, 0};
+            if (poll(&watch, 1, remainingMs(deadline)) <= 0)
+                break;
+            continue;
+        }
+        if ((event->response_type & ~0x80) == XCB_PROPERTY_NOTIFY)
+            m_startedAt = reinterpret_cast<xcb_property_notify_event_t *>(event)->time;
+        std::free(event);
+    }
+    m_started = std::chrono::steady_clock::now();
+    if (m_startedAt == 0)
+        m_error = "the X server did not tell its time";
+}
+
+Keyboard::~Keyboard()
+{
+    if (m_x)
+        xcb_disconnect(connectionOf(m_x));
+}
+
+std::uint32_t Keyboard::now()
+{
+    const auto since =
+        std::chrono::duration_cast<Millis>(std::chrono::steady_clock::now() - m_started);
+    return m_startedAt + static_cast<std::uint32_t>(since.count());
+}
+
+std::uint8_t Keyboard::codeOf(std::uint32_t keysym)
+{
+    xcb_connection_t *x = connectionOf(m_x);
+    const xcb_setup_t *setup = xcb_get_setup(x);
+    const int count = setup->max_keycode - setup->min_keycode + 1;
+    xcb_get_keyboard_mapping_reply_t *mapping = xcb_get_keyboard_mapping_reply(
+        x, xcb_get_keyboard_mapping(x, setup->min_keycode, static_cast<std::uint8_t>(count)),
+        nullptr);
+    if (!mapping)
+        return 0;
+    const xcb_keysym_t *keysyms = xcb_get_keyboard_mapping_keysyms(mapping);
+    const int perCode = mapping->keysyms_per_keycode;
+    std::uint8_t code = 0;
+    for (int k = 0; k < count * perCode && code == 0; ++k) {
+        if (keysyms[k] == keysym)
+            code = static_cast<std::uint8_t>(setup->min_keycode + k / perCode);
+    }
+    std::free(mapping);
+    return code;
+}
+
+std::string Keyboard::send(bool press, std::uint8_t code, std::uint16_t state, std::uint32_t at)
+{
+    xcb_connection_t *x = connectionOf(m_x);
+    xcb_get_input_focus_reply_t *focus =
+        xcb_get_input_focus_reply(x, xcb_get_input_focus(x), nullptr);
+    const xcb_window_t window = focus ? focus->focus : XCB_NONE;
+    std::free(focus);
+    if (window == XCB_NONE || window == XCB_INPUT_FOCUS_POINTER_ROOT)
+        return "no window has the keyboard focus";
+    xcb_key_press_event_t event{};
+    event.response_type = press ? XCB_KEY_PRESS : XCB_KEY_RELEASE;
+    event.detail = code;
+    event.time = at;
+    event.root = m_root;
+    event.event = window;
+    event.child = XCB_NONE;
+    event.state = state;
+    event.same_screen = 1;
+    xcb_send_event(x, 0, window, XCB_EVENT_MASK_KEY_PRESS | XCB_EVENT_MASK_KEY_RELEASE,
+                   reinterpret_cast<const char *>(&event));
+    xcb_flush(x);
+    return xcb_connection_has_error(x) ? "the connection to X broke" : "";
+}
+
+std::string Keyboard::hold(std::uint32_t keysym, bool alt, Millis time)
+{
+    if (!m_error.empty())
+        return m_error;
+    const std::uint8_t code = codeOf(keysym);
+    const std::uint8_t altCode = alt ? codeOf(kAltKeysym) : 0;
+    if (code == 0 || (alt && altCode == 0))
+        return "the keyboard has no such key";
+    const std::uint16_t state = alt ? kAltState : 0;
+    // Hears the news meanwhile, as a reader does.
+    const auto wait = [](Millis span) {
+        const auto until = Clock::now() + span;
+        while (Clock::now() < until) {
+            drainEvents();
+            std::this_thread::sleep_for(Millis(2));
+        }
+    };
+    std::string failed = alt ? send(true, altCode, 0, now()) : "";
+    if (failed.empty())
+        failed = send(true, code, state, now());
+    const auto end = Clock::now() + time;
+    wait(Millis(250));
+    while (failed.empty() && Clock::now() < end) {
+        const std::uint32_t at = now();
+        failed = send(false, code, state, at);
+        wait(Millis(15));
+        if (failed.empty())
+            failed = send(true, code, state, at);
+        wait(Millis(25));
+    }
+    if (failed.empty())
+        failed = send(false, code, state, now());
+    if (failed.empty() && alt)
+        failed = send(false, altCode, state, now());
+    return failed;
 }
 
 // ---- Listener ---------------------------------------------------------------

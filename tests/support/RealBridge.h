@@ -15,6 +15,7 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -80,6 +81,7 @@ public:
     // AT-SPI bridge is on.
     std::vector<std::string> environment(bool bridge) const;
     const std::string &accessibilityBus() const { return m_a11yAddress; }
+    const std::string &display() const { return m_display; }
 
 private:
     std::string m_folder;
@@ -111,6 +113,40 @@ public:
 
 private:
     Child m_child;
+};
+
+// Keys typed on the desktop: key events sent, as X sends them, to the window
+// that has the keyboard focus, from this process.
+class Keyboard {
+public:
+    explicit Keyboard(const Desktop &desktop);
+    ~Keyboard();
+    Keyboard(const Keyboard &) = delete;
+    Keyboard &operator=(const Keyboard &) = delete;
+
+    // Empty when connected; else what failed.
+    const std::string &error() const { return m_error; }
+
+    // Holds down the key of that keysym for the time, within Alt if asked:
+    // its press, then after a quarter of a second a repeat every 40 ms, a
+    // release and a press at one moment, then its release. The press of
+    // each repeat comes a little after its release, as the toolkit now and
+    // then finds it: not yet come in when it handles the release. Empty, or
+    // what failed.
+    std::string hold(std::uint32_t keysym, bool alt, Millis time);
+
+private:
+    std::string send(bool press, std::uint8_t code, std::uint16_t state, std::uint32_t at);
+    std::uint8_t codeOf(std::uint32_t keysym);
+    // The X server's time now, in milliseconds, as its events carry it.
+    std::uint32_t now();
+
+    std::string m_error;
+    void *m_x = nullptr; // xcb_connection_t
+    std::uint32_t m_root = 0;
+    std::uint32_t m_window = 0; // ours, whose property changes tell the time
+    std::uint32_t m_startedAt = 0;
+    std::chrono::steady_clock::time_point m_started;
 };
 
 // One piece of news a listener heard.
