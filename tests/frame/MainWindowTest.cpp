@@ -319,7 +319,7 @@ TEST_F(MainWindowTest, KeysCloseAndMoveBetweenTheToolWindows)
         QWidget *at = QApplication::focusWidget();
         ASSERT_NE(at, nullptr);
         const auto press = [&] {
-            holdKey(at, r.keys.key(), r.keys.keyboardModifiers(), r.repeats, false);
+            holdKey(at, r.keys.key(), r.keys.keyboardModifiers(), r.repeats, Delivery::Unflagged);
         };
         if (r.behindABox) {
             fakes.messageBox->whileOpen = [&](const QString &) { press(); };
